@@ -1,0 +1,261 @@
+#include "game/Form1.h"
+
+#include "game/AppInfo.h"
+#include "game/CardBox.h"
+#include "game/Counter.h"
+#include "game/Deal.h"
+#include "game/PictureClip.h"
+#include "platform/Platform.h"
+#include "play/NumberText.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+// Places and sizes are designed in twips; at 96 dpi 15 twips make a pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+// The designed faces are Windows fonts; elsewhere the nearest installed
+// family of the same kind stands in at the same size and weight.
+QFont sansSerif(qreal points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont heavySansSerif(qreal points)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Black);
+    return font;
+}
+
+const QFont &controlFont()
+{
+    static const QFont font = sansSerif(8.25);
+    return font;
+}
+
+const QFont &windowFont()
+{
+    static const QFont font = sansSerif(13.5);
+    return font;
+}
+
+QPalette colours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    return palette;
+}
+} // namespace
+
+Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
+{
+    buildWindow();
+    connectHandlers();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+QString Form1::homePageAddress()
+{
+    const QDir bin(QCoreApplication::applicationDirPath());
+    const QString page = bin.filePath(QStringLiteral(MEROVANT_DATA_FROM_BIN "/index.html"));
+    return QUrl::fromLocalFile(QDir::cleanPath(page)).toString();
+}
+
+void Form1::buildWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(AppInfo::title);
+    setWindowIcon(QIcon(QStringLiteral(":/merovant.ico")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto *table = new QWidget(this);
+    table->setObjectName(QStringLiteral("table"));
+    table->setFixedSize(px(7125), px(3390));
+    table->setFont(windowFont());
+    table->setAutoFillBackground(true);
+    table->setBackgroundRole(QPalette::Button);
+    setCentralWidget(table);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QColor buttonFace = palette().color(QPalette::Button);
+    const QColor buttonText = palette().color(QPalette::ButtonText);
+
+    auto button = [table](const char *name, const QString &caption, QRect place) {
+        auto *b = new QPushButton(caption, table);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(place);
+        b->setFont(controlFont());
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto label = [&](const char *name, const QString &caption, QRect place, const QFont &font,
+                     const QColor &text) {
+        auto *l = new QLabel(caption, table);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(place);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setAutoFillBackground(true);
+        l->setPalette(colours(l, text, buttonFace));
+        return l;
+    };
+    const QFont captionFont = sansSerif(8.25, true);
+    const QColor green(0x00, 0xFF, 0x00);
+    const QColor blue(0x00, 0x00, 0xFF);
+    const QColor red(0xFF, 0x00, 0x00);
+
+    Command1 = button("Command1", tr("New Game"), twips(5280, 240, 1335, 495));
+    for (int i = 0; i < 4; ++i) {
+        Picture3[i] = new CardBox(table);
+        Picture3[i]->setObjectName(QStringLiteral("Picture3_%1").arg(i + 1));
+        Picture3[i]->setGeometry(twips(240 + 1200 * i, 240, 1095, 1455));
+        Picture3[i]->setFont(controlFont());
+    }
+    Command2 = button("Command2", tr("Answer"), twips(5280, 840, 1335, 495));
+    Label1 = label("Label1", QStringLiteral("0"), twips(240, 2520, 4695, 495), heavySansSerif(12),
+                   palette().color(QPalette::Highlight));
+    Label1->setPalette(
+        colours(Label1, palette().color(QPalette::Highlight), QColor(0x80, 0xFF, 0xFF)));
+    Command3 = button("Command3", tr("Plus (+)"), twips(240, 1800, 1095, 360));
+    Command4 = button("Command4", tr("Minus (-)"), twips(1440, 1800, 1095, 375));
+    Command5 = button("Command5", tr("Multiply (*)"), twips(2640, 1800, 1095, 375));
+    Command6 = button("Command6", tr("Divide (/)"), twips(3840, 1800, 1095, 375));
+    Label2 = label("Label2", QStringLiteral("0"), twips(6360, 1680, 615, 375), windowFont(), green);
+    Label3 =
+        label("Label3", QStringLiteral("0"), twips(6360, 2760, 615, 375), windowFont(), buttonText);
+    Label4 = label("Label4", tr("You won:"), twips(5280, 1800, 975, 255), captionFont, green);
+    Label5 = label("Label5", tr("Total:"), twips(5280, 2880, 1095, 255), captionFont, buttonText);
+    Label6 = label("Label6", QStringLiteral("0"), twips(6360, 2400, 615, 375), windowFont(), blue);
+    Label7 = label("Label7", tr("No solution:"), twips(5280, 2520, 1095, 255), captionFont, blue);
+    Label8 = label("Label8", tr("You lost:"), twips(5280, 2160, 975, 255), captionFont, red);
+    Label9 = label("Label9", QStringLiteral("0"), twips(6360, 2040, 495, 375), windowFont(), red);
+
+    // The tab sequence of the design: New Game, the four cards, Answer, then
+    // the operators. Labels never take the focus.
+    QWidget *previous = Command1;
+    for (QWidget *next : {static_cast<QWidget *>(Picture3[0]), static_cast<QWidget *>(Picture3[1]),
+                          static_cast<QWidget *>(Picture3[2]), static_cast<QWidget *>(Picture3[3]),
+                          static_cast<QWidget *>(Command2), static_cast<QWidget *>(Command3),
+                          static_cast<QWidget *>(Command4), static_cast<QWidget *>(Command5),
+                          static_cast<QWidget *>(Command6)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    Command1->setFocus();
+
+    // Three commands straight on the menu bar, none with a drop-down.
+    auto command = [this](const char *name, const QString &caption) {
+        QAction *action = menuBar()->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    quit = command("quit", tr("Quit"));
+    help = command("help", tr("Help"));
+    about = command("about", tr("About"));
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    for (qint16 index = 1; index <= 4; ++index)
+        connect(Picture3[index - 1], &CardBox::clicked, this,
+                [this, index] { Picture3_Click(index); });
+    connect(quit, &QAction::triggered, this, &Form1::quit_Click);
+    connect(help, &QAction::triggered, this, &Form1::help_Click);
+    connect(about, &QAction::triggered, this, &Form1::about_Click);
+}
+
+void Form1::Form_Load()
+{
+    s.inPlay = false;
+    s.dealLock = false;
+    s.winCount = 0;
+    s.gameCount = 0;
+    s.noSolutionCount = 0;
+    Label9->setText(QStringLiteral("0"));
+    // The sheet is cut once, here; a deal only hands these pictures out.
+    const PictureClip PictureClip1(QPixmap(QStringLiteral(":/cards.bmp")), 4, 13);
+    for (int r = 0; r <= 12; ++r)
+        for (int suit = 0; suit < 4; ++suit)
+            s.cardPic[r][suit] = PictureClip1.graphicCell(r + 13 * suit);
+    m_platform.shellOpen(this, QStringLiteral("Open"), homePageAddress(),
+                         QCoreApplication::applicationDirPath());
+}
+
+void Form1::Command1_Click()
+{
+    if (s.dealLock)
+        return;
+    s.dealLock = true;
+    Counter::raise(s.gameCount);
+    Label3->setText(Counter::text(s.gameCount));
+    s.used1 = s.used2 = s.used3 = s.used4 = 0;
+    Label1->setText(QStringLiteral("0"));
+    s.opName = QStringLiteral("none");
+    s.opCount = 0;
+    m_platform.reseedFromClock();
+    s.card1 = Deal::valueFromDraw(m_platform.draw());
+    s.card2 = Deal::valueFromDraw(m_platform.draw());
+    s.card3 = Deal::valueFromDraw(m_platform.draw());
+    s.card4 = Deal::valueFromDraw(m_platform.draw());
+    for (qint16 k = 1; k <= 4; ++k) {
+        const qint16 suit = Deal::suitFromDraw(m_platform.draw());
+        Picture3[k - 1]->setPicture(&s.cardPic[cardValue(k) - 1][suit]);
+    }
+    s.found = false;
+    s.inPlay = true;
+}
+
+qint16 Form1::cardValue(qint16 index) const
+{
+    const std::array<qint16, 4> cards{s.card1, s.card2, s.card3, s.card4};
+    return cards[index - 1];
+}
+
+qint16 &Form1::usedFlag(qint16 index)
+{
+    const std::array<qint16 *, 4> flags{&s.used1, &s.used2, &s.used3, &s.used4};
+    return *flags[index - 1];
+}
+
+// The lost count has no field: it lives as Label9's text, read back and
+// written again one higher.
+void Form1::raiseLostCount()
+{
+    const double lost = NumberText::read(Label9->text()).value_or(0);
+    Label9->setText(QString::number(lost + 1, 'f', QLocale::FloatingPointShortest));
+}

@@ -1,0 +1,44 @@
+#include "platform/DesktopPlatform.h"
+
+#include "game/AppInfo.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <chrono>
+
+void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file, const QString &)
+{
+    // The desktop has one verb for documents and addresses: open. A page that
+    // is not there would only make the browser complain, so it is skipped.
+    const QUrl url = QUrl::fromUserInput(file);
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return;
+    QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::title, text, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void DesktopPlatform::reseedFromClock()
+{
+    // Microseconds, so that two deals within the same second differ.
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+    std::seed_seq seed{static_cast<std::uint32_t>(micros),
+                       static_cast<std::uint32_t>(static_cast<std::uint64_t>(micros) >> 32)};
+    m_generator.seed(seed);
+}
+
+float DesktopPlatform::draw()
+{
+    // 24 random bits scaled by 2^-24: every value is exact in float and the
+    // largest is 1 - 2^-24, so a draw can never round up to 1.
+    return static_cast<float>(m_generator() >> 8) * 0x1p-24f;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Everything the game asks of the world outside its windows. The running
+// program uses DesktopPlatform; tests use FakePlatform, so that no test opens
+// a browser, blocks on a dialog or depends on the time of day.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Opens a document or address with the desktop's handler. Callers never
+    // look at the outcome: a missing page or browser is simply ignored.
+    virtual void shellOpen(QWidget *owner, const QString &operation, const QString &file,
+                           const QString &directory) = 0;
+
+    // A modal message box over every window of the program: the text, one OK
+    // button, no icon, the application title. Returns once it is dismissed.
+    virtual void showMessage(const QString &text) = 0;
+
+    // Starts a fresh random sequence from the clock.
+    virtual void reseedFromClock() = 0;
+    // One uniform draw, 0 <= r < 1, at single-precision resolution.
+    virtual float draw() = 0;
+};

@@ -1,0 +1,32 @@
+// The Answer button: shows the search's expression or "No solution." and
+// tallies the deal once.
+#include "game/Counter.h"
+#include "game/Form1.h"
+#include "solver/AnswerSearch.h"
+
+#include <QLabel>
+
+void Form1::Command2_Click()
+{
+    if (!s.dealLock)
+        return;
+    s.dealLock = false;
+    // Every hit would replace the line, so only the last one is ever seen:
+    // the line is written once, with that one.
+    const std::optional<AnswerSearch::Hit> hit =
+        AnswerSearch::lastHit({s.card1, s.card2, s.card3, s.card4});
+    if (hit) {
+        Label1->setText(AnswerSearch::line(*hit));
+        s.found = true;
+    } else {
+        Label1->setText(AnswerSearch::noSolution);
+    }
+    if (Label1->text() == AnswerSearch::noSolution && s.inPlay) {
+        Counter::raise(s.noSolutionCount);
+        Label6->setText(Counter::text(s.noSolutionCount));
+        s.inPlay = false;
+    } else if (s.inPlay) {
+        raiseLostCount();
+        s.inPlay = false;
+    }
+}
