@@ -125,6 +125,7 @@ void Form1::buildWindow()
         l->setFont(font);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setAutoFillBackground(true);
+        l->setBackgroundRole(QPalette::Window);
         l->setPalette(colours(l, text, buttonFace));
         return l;
     };

@@ -28,11 +28,11 @@ void DesktopPlatform::showMessage(const QString &text)
 
 void DesktopPlatform::reseedFromClock()
 {
-    // Microseconds, so that two deals within the same second differ.
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
-    std::seed_seq seed{static_cast<std::uint32_t>(micros),
-                       static_cast<std::uint32_t>(static_cast<std::uint64_t>(micros) >> 32)};
+    // The clock's finest unit, so that two deals within the same second, or
+    // the same microsecond, start from different seeds.
+    const auto ticks =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
     m_generator.seed(seed);
 }
 

@@ -1,0 +1,66 @@
+#include "GameTable.h"
+
+#include "game/CardBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+GameTable::GameTable() : form(platform) {}
+
+QPushButton *GameTable::button(const char *name) const
+{
+    auto *found = form.findChild<QPushButton *>(QLatin1String(name));
+    Q_ASSERT_X(found, name, "no such button");
+    return found;
+}
+
+QLabel *GameTable::label(const char *name) const
+{
+    auto *found = form.findChild<QLabel *>(QLatin1String(name));
+    Q_ASSERT_X(found, name, "no such label");
+    return found;
+}
+
+CardBox *GameTable::card(int index) const
+{
+    auto *found = form.findChild<CardBox *>(QStringLiteral("Picture3_%1").arg(index));
+    Q_ASSERT(found);
+    return found;
+}
+
+QString GameTable::text(const char *labelName) const
+{
+    return label(labelName)->text();
+}
+
+void GameTable::press(const char *buttonName)
+{
+    QTest::mouseClick(button(buttonName), Qt::LeftButton);
+}
+
+void GameTable::clickCard(int index)
+{
+    QTest::mouseClick(card(index), Qt::LeftButton);
+}
+
+void GameTable::deal(int card1, int card2, int card3, int card4)
+{
+    platform.queueDeal(card1, card2, card3, card4);
+    press("Command1");
+}
+
+void GameTable::play(const QString &script)
+{
+    static const QHash<QString, const char *> buttons{
+        {QStringLiteral("+"), "Command3"},   {QStringLiteral("-"), "Command4"},
+        {QStringLiteral("*"), "Command5"},   {QStringLiteral("/"), "Command6"},
+        {QStringLiteral("new"), "Command1"}, {QStringLiteral("answer"), "Command2"},
+    };
+    for (const QString &move : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (const char *name = buttons.value(move))
+            press(name);
+        else
+            clickCard(move.toInt());
+    }
+}

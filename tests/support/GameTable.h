@@ -1,0 +1,37 @@
+#pragma once
+
+#include "game/Form1.h"
+#include "platform/FakePlatform.h"
+
+#include <QString>
+
+class CardBox;
+class QLabel;
+class QPushButton;
+
+// A main window on a fake outside world, driven through its real controls
+// as a player would: the tests find each control by its name.
+class GameTable
+{
+public:
+    GameTable();
+
+    QPushButton *button(const char *name) const;
+    QLabel *label(const char *name) const;
+    CardBox *card(int index) const;
+    QString text(const char *labelName) const;
+
+    void press(const char *buttonName);
+    void clickCard(int index);
+    // Queues the draws of this deal and presses New Game.
+    void deal(int card1, int card2, int card3, int card4);
+    // Plays a script of space-separated moves: "1".."4" click that card;
+    // "+", "-", "*", "/" press that operator; "new" and "answer" press those
+    // buttons.
+    void play(const QString &script);
+
+    const RoundState &state() const { return form.state(); }
+
+    FakePlatform platform;
+    Form1 form;
+};
