@@ -17,6 +17,7 @@ private slots:
     void showsTheLastHit();
     void oneTwoThreeFourHasFortyEightHits();
     void cardOrdersAreEveryOrderInTheirOwnSequence();
+    void lastHitIsTheLastOfAllHitsForEveryDeal();
     void tally_data();
     void tally();
     void doesNothingWhenNoDealIsOpen_data();
@@ -88,6 +89,26 @@ void AnswerTest::cardOrdersAreEveryOrderInTheirOwnSequence()
     QCOMPARE(order[15], (std::array{2, 3, 1, 0}));
     QCOMPARE(order[19], (std::array{3, 2, 1, 0}));
     QCOMPARE(order[23], (std::array{3, 1, 2, 0}));
+}
+
+// The search takes shortcuts; it must still settle on exactly the hit that
+// the plain walk through all 1,536 candidates meets last.
+void AnswerTest::lastHitIsTheLastOfAllHitsForEveryDeal()
+{
+    int solvable = 0;
+    for (qint16 a = 1; a <= 13; ++a)
+        for (qint16 b = 1; b <= 13; ++b)
+            for (qint16 c = 1; c <= 13; ++c)
+                for (qint16 d = 1; d <= 13; ++d) {
+                    std::optional<AnswerSearch::Hit> last;
+                    AnswerSearch::forEachHit({a, b, c, d},
+                                             [&last](const AnswerSearch::Hit &hit) { last = hit; });
+                    if (AnswerSearch::lastHit({a, b, c, d}) != last)
+                        QFAIL(qPrintable(
+                            QStringLiteral("deal %1 %2 %3 %4").arg(a).arg(b).arg(c).arg(d)));
+                    solvable += last.has_value();
+                }
+    QVERIFY(solvable > 0 && solvable < 28561);
 }
 
 void AnswerTest::tally_data()

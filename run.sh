@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds Merovant and starts it.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+. scripts/common.sh
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "run.sh: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session." >&2
+    exit 1
+fi
+
+ensure_packages "${BUILD_PACKAGES[@]}"
+build_tree build
+exec build/bin/merovant

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds Merovant and runs every test without a display.
+#   ./test.sh             the normal build, in build/
+#   ./test.sh --sanitize  the same suite built with AddressSanitizer and
+#                         UndefinedBehaviorSanitizer, in build-sanitize/
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+. scripts/common.sh
+
+TEST_PACKAGES=(libbenchmark-dev)
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+if [ "${1:-}" = "--sanitize" ]; then
+    build_tree build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMEROVANT_SANITIZE=ON -DMEROVANT_BENCHMARKS=OFF
+    # Leaks inside the system's font and graphics libraries are not ours.
+    export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    ctest --test-dir build-sanitize --output-on-failure
+else
+    build_tree build
+    ctest --test-dir build --output-on-failure
+fi
