@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Art.h"
+
+namespace cardart::detail {
+
+// The framed, double-ended picture of a jack (11), queen (12) or king (13).
+void drawCourt(IndexedImage &face, int rank, Suit suit);
+
+} // namespace cardart::detail

@@ -1,0 +1,67 @@
+// Writes the card sheet and the program icon drawn by the cardart library.
+//
+//   make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]
+//
+// With --png-dir the icon's sizes are also written as PNG files laid out like
+// a desktop icon theme: DIR/16x16/apps/merovant.png and so on.
+
+#include "CardArt.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string> files;
+    std::string pngDir;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--png-dir" && i + 1 < argc)
+            pngDir = argv[++i];
+        else if (arg.starts_with("-"))
+            return usage();
+        else
+            files.push_back(arg);
+    }
+    if (files.size() != 2)
+        return usage();
+
+    try {
+        writeFile(files[0], cardart::encodeSheetBmp(cardart::renderSheet()));
+        writeFile(files[1], cardart::encodeIcon());
+        if (!pngDir.empty()) {
+            for (int size : cardart::iconSizes) {
+                const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
+                const auto dir = std::filesystem::path(pngDir) / sizeName / "apps";
+                std::filesystem::create_directories(dir);
+                writeFile(dir / "merovant.png", cardart::encodeIconPng(size));
+            }
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "make_cardsheet: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
