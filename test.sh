@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/common.sh
 
-TEST_PACKAGES=(libbenchmark-dev)
+# Benchmarks; a cross compiler and Wine to run the Windows registry code for real.
+TEST_PACKAGES=(libbenchmark-dev g++-mingw-w64-x86-64 wine64)
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 

@@ -1,12 +1,23 @@
 // The menu commands.
+#include "about/frmAbout.h"
 #include "game/Form1.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
 
+// The About box has no owner window, so the table deletes it itself.
+Form1::~Form1()
+{
+    delete m_about;
+}
+
 void Form1::quit_Click()
 {
     close();
+    // Unlike the title bar's close button, Quit takes an open About box with
+    // it instead of leaving it to keep the program running.
+    if (m_about)
+        m_about->close();
     QApplication::quit();
 }
 
@@ -20,5 +31,9 @@ void Form1::help_Click()
 
 void Form1::about_Click()
 {
-    // The About box arrives with frmAbout.
+    // One box for the whole run, made on first use. It has no owner, so it
+    // neither stays above the table nor closes with it.
+    if (!m_about)
+        m_about = new frmAbout(m_platform);
+    m_about->Show();
 }

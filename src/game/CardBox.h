@@ -5,8 +5,10 @@
 class QPixmap;
 
 // A sunken box that shows one card face at its upper-left corner, at its
-// natural size, and reports clicks. The face is borrowed, never copied: the
-// box only points at a picture that its owner keeps.
+// natural size, and reports clicks, from the mouse, from Space or Enter when
+// it has the focus, and from assistive technology's press action. The face is
+// borrowed, never copied: the box only points at a picture that its owner
+// keeps. Its accessible name says which card it shows.
 class CardBox : public QFrame
 {
     Q_OBJECT
@@ -14,8 +16,11 @@ class CardBox : public QFrame
 public:
     explicit CardBox(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap *picture);
+    void setFace(const QPixmap *picture, const QString &name);
     const QPixmap *picture() const { return m_picture; }
+
+public slots:
+    void click();
 
 signals:
     void clicked();
@@ -24,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     const QPixmap *m_picture = nullptr;

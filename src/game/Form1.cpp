@@ -2,6 +2,7 @@
 
 #include "game/AppInfo.h"
 #include "game/CardBox.h"
+#include "game/CardName.h"
 #include "game/Counter.h"
 #include "game/Deal.h"
 #include "game/PictureClip.h"
@@ -80,8 +81,6 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     Form_Load();
 }
 
-Form1::~Form1() = default;
-
 QString Form1::homePageAddress()
 {
     const QDir bin(QCoreApplication::applicationDirPath());
@@ -124,6 +123,8 @@ void Form1::buildWindow()
         l->setGeometry(place);
         l->setFont(font);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Screen readers read the text; tools tell the labels apart by name.
+        l->setAccessibleDescription(QLatin1String(name));
         l->setAutoFillBackground(true);
         l->setBackgroundRole(QPalette::Window);
         l->setPalette(colours(l, text, buttonFace));
@@ -159,6 +160,12 @@ void Form1::buildWindow()
     Label7 = label("Label7", tr("No solution:"), twips(5280, 2520, 1095, 255), captionFont, blue);
     Label8 = label("Label8", tr("You lost:"), twips(5280, 2160, 975, 255), captionFont, red);
     Label9 = label("Label9", QStringLiteral("0"), twips(6360, 2040, 495, 375), windowFont(), red);
+
+    // Each count is read out with its caption.
+    Label4->setBuddy(Label2);
+    Label8->setBuddy(Label9);
+    Label7->setBuddy(Label6);
+    Label5->setBuddy(Label3);
 
     // The tab sequence of the design: New Game, the four cards, Answer, then
     // the operators. Labels never take the focus.
@@ -235,7 +242,8 @@ void Form1::Command1_Click()
     s.card4 = Deal::valueFromDraw(m_platform.draw());
     for (qint16 k = 1; k <= 4; ++k) {
         const qint16 suit = Deal::suitFromDraw(m_platform.draw());
-        Picture3[k - 1]->setPicture(&s.cardPic[cardValue(k) - 1][suit]);
+        Picture3[k - 1]->setFace(&s.cardPic[cardValue(k) - 1][suit],
+                                 CardName::of(cardValue(k), suit));
     }
     s.found = false;
     s.inPlay = true;

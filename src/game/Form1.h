@@ -54,7 +54,7 @@ private:
 
     Platform &m_platform;
     RoundState s;
-    frmAbout *m_about = nullptr;
+    frmAbout *m_about = nullptr; // made by the first About, deleted with the table
 
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SystemTools.h"
 
+#include <memory>
 #include <random>
 
-// The real outside world: the desktop's URL handler, Qt message boxes and a
-// clock-seeded generator.
+// The real outside world: the desktop's URL handler, Qt message boxes, a
+// clock-seeded generator and the system services of the platform built for.
 class DesktopPlatform : public Platform
 {
 public:
@@ -14,7 +16,9 @@ public:
     void showMessage(const QString &text) override;
     void reseedFromClock() override;
     float draw() override;
+    SystemTools &systemTools() override { return *m_systemTools; }
 
 private:
     std::mt19937 m_generator;
+    std::unique_ptr<SystemTools> m_systemTools = makeDesktopSystemTools();
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FakeSystemTools.h"
 #include "platform/Platform.h"
 
 #include <QList>
@@ -8,7 +9,8 @@
 #include <deque>
 
 // A scripted outside world for tests: draws come from a queue, messages and
-// opened documents are recorded instead of shown.
+// opened documents are recorded instead of shown, and the registry and
+// program starts are those of FakeSystemTools.
 class FakePlatform : public Platform
 {
 public:
@@ -25,6 +27,7 @@ public:
     void showMessage(const QString &text) override;
     void reseedFromClock() override;
     float draw() override;
+    SystemTools &systemTools() override { return tools; }
 
     // Queues the draws that deal these four values, each in suit row 0.
     void queueDeal(int value1, int value2, int value3, int value4);
@@ -39,4 +42,5 @@ public:
     int drawsMissing = 0; // draws asked for with the queue empty
     QStringList messages;
     QList<Opened> opened;
+    FakeSystemTools tools;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QWidget;
+class SystemTools;
 
 // Everything the game asks of the world outside its windows. The running
 // program uses DesktopPlatform; tests use FakePlatform, so that no test opens
@@ -25,4 +26,7 @@ public:
     virtual void reseedFromClock() = 0;
     // One uniform draw, 0 <= r < 1, at single-precision resolution.
     virtual float draw() = 0;
+
+    // The registry, program start and file check behind System Info.
+    virtual SystemTools &systemTools() = 0;
 };

@@ -1,0 +1,224 @@
+#include "GameTable.h"
+
+#include "game/CardBox.h"
+#include "game/CardName.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cardNames_data();
+    void cardNames();
+    void cardBoxesNameTheirCards();
+    void cardBoxesArePressableButtons_data();
+    void cardBoxesArePressableButtons();
+    void controlsAreNamedByTheirCaptions_data();
+    void controlsAreNamedByTheirCaptions();
+    void countsAreLabelledByTheirCaptions_data();
+    void countsAreLabelledByTheirCaptions();
+    void theRunningResultIsReadable();
+    void aWholeDealFromTheKeyboardAlone();
+};
+
+void AccessibilityTest::cardNames_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("suit");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("ace") << 1 << 0 << "Ace of spades";
+    QTest::newRow("seven") << 7 << 1 << "Seven of hearts";
+    QTest::newRow("ten") << 10 << 2 << "Ten of clubs";
+    QTest::newRow("jack") << 11 << 2 << "Jack of clubs";
+    QTest::newRow("queen") << 12 << 1 << "Queen of hearts";
+    QTest::newRow("king") << 13 << 3 << "King of diamonds";
+}
+
+void AccessibilityTest::cardNames()
+{
+    QFETCH(int, value);
+    QFETCH(int, suit);
+    QFETCH(QString, name);
+    QCOMPARE(CardName::of(value, suit), name);
+}
+
+void AccessibilityTest::cardBoxesNameTheirCards()
+{
+    GameTable table;
+    for (int index = 1; index <= 4; ++index)
+        QCOMPARE(accessible(table.card(index))->text(QAccessible::Name), QStringLiteral("No card"));
+
+    for (int value : {7, 1, 13, 12})
+        table.platform.draws.push_back(FakePlatform::drawForValue(value));
+    for (int suit : {1, 0, 3, 2})
+        table.platform.draws.push_back(FakePlatform::drawForSuit(suit));
+    table.press("Command1");
+
+    const QStringList expected{"Seven of hearts", "Ace of spades", "King of diamonds",
+                               "Queen of clubs"};
+    for (int index = 1; index <= 4; ++index) {
+        QCOMPARE(accessible(table.card(index))->text(QAccessible::Name), expected[index - 1]);
+    }
+}
+
+void AccessibilityTest::cardBoxesArePressableButtons_data()
+{
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("Space") << "space";
+    QTest::newRow("Return") << "return";
+    QTest::newRow("Enter on the keypad") << "enter";
+    QTest::newRow("press action") << "action";
+}
+
+// Every way of pressing a card box is the mouse click: the same play, and
+// the same refusal the second time.
+void AccessibilityTest::cardBoxesArePressableButtons()
+{
+    QFETCH(QString, how);
+
+    GameTable table;
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.deal(4, 6, 1, 1);
+    CardBox *box = table.card(2);
+    QAccessibleInterface *face = accessible(box);
+    QCOMPARE(face->role(), QAccessible::Button);
+    QVERIFY(
+        face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    auto pressIt = [&] {
+        if (how == QLatin1String("action"))
+            face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        else {
+            box->setFocus();
+            const Qt::Key key = how == QLatin1String("space")    ? Qt::Key_Space
+                                : how == QLatin1String("return") ? Qt::Key_Return
+                                                                 : Qt::Key_Enter;
+            QTest::keyClick(box, key);
+        }
+    };
+    pressIt();
+    QCOMPARE(table.text("Label1"), QStringLiteral(" 6"));
+    QCOMPARE(table.state().used2, 1);
+    QVERIFY(table.platform.messages.isEmpty());
+    pressIt();
+    QCOMPARE(table.platform.messages, QStringList{"You have clicked this card!"});
+}
+
+void AccessibilityTest::controlsAreNamedByTheirCaptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+
+    QTest::newRow("Command1") << "Command1"
+                              << "New Game";
+    QTest::newRow("Command2") << "Command2"
+                              << "Answer";
+    QTest::newRow("Command3") << "Command3"
+                              << "Plus (+)";
+    QTest::newRow("Command6") << "Command6"
+                              << "Divide (/)";
+    QTest::newRow("Label1") << "Label1"
+                            << "0";
+    QTest::newRow("Label4") << "Label4"
+                            << "You won:";
+    QTest::newRow("Label9") << "Label9"
+                            << "0";
+}
+
+void AccessibilityTest::controlsAreNamedByTheirCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+
+    GameTable table;
+    QAccessibleInterface *control = accessible(table.form.findChild<QWidget *>(name));
+    QCOMPARE(control->text(QAccessible::Name), spoken);
+    if (name.startsWith(QLatin1String("Label")))
+        QCOMPARE(control->text(QAccessible::Description), name);
+}
+
+void AccessibilityTest::countsAreLabelledByTheirCaptions_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("won") << "Label2"
+                         << "You won:";
+    QTest::newRow("lost") << "Label9"
+                          << "You lost:";
+    QTest::newRow("no solution") << "Label6"
+                                 << "No solution:";
+    QTest::newRow("total") << "Label3"
+                           << "Total:";
+}
+
+void AccessibilityTest::countsAreLabelledByTheirCaptions()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, caption);
+
+    GameTable table;
+    const auto relations =
+        accessible(table.form.findChild<QLabel *>(count))->relations(QAccessible::Label);
+    QCOMPARE(relations.size(), 1);
+    QCOMPARE(relations.first().first->text(QAccessible::Name), caption);
+}
+
+void AccessibilityTest::theRunningResultIsReadable()
+{
+    GameTable table;
+    table.deal(4, 6, 1, 1);
+    table.play("1");
+    QCOMPARE(accessible(table.label("Label1"))->text(QAccessible::Name), QStringLiteral(" 4"));
+}
+
+// New Game, then the cards and operators reached with Tab and Shift+Tab and
+// pressed with Space.
+void AccessibilityTest::aWholeDealFromTheKeyboardAlone()
+{
+    GameTable table;
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.platform.queueDeal(4, 6, 1, 1);
+
+    auto focused = [] { return QApplication::focusWidget()->objectName(); };
+    auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    };
+    auto tabTo = [&](const QString &name) {
+        for (int step = 0; step < 12 && focused() != name; ++step)
+            key(Qt::Key_Tab);
+        QCOMPARE(focused(), name);
+    };
+
+    QCOMPARE(focused(), QStringLiteral("Command1"));
+    key(Qt::Key_Space);
+    QCOMPARE(table.text("Label3"), QStringLiteral("1"));
+    for (const char *move : {"Picture3_1", "Command5", "Picture3_2", "Command5", "Picture3_3",
+                             "Command5", "Picture3_4"}) {
+        tabTo(QLatin1String(move));
+        key(Qt::Key_Space);
+    }
+    QCOMPARE(table.text("Label1"), QStringLiteral("Congradulations, you got 24"));
+    QCOMPARE(table.text("Label2"), QStringLiteral("1"));
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

@@ -1,0 +1,284 @@
+// The menu commands Quit, Help and About on the game table.
+#include "about/frmAbout.h"
+#include "game/Form1.h"
+#include "platform/FakePlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+const QString helpText = QStringLiteral(
+    "Merovant is a very easy card game. The purpose is to use four arithmatic symbols to get 24 "
+    "from the numbers of cards. It is easy to play, but hard to beat computer. You may click "
+    "Anwser button to see the result.");
+
+template <typename T = QWidget> T *child(QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+void choose(Form1 &form, const char *command)
+{
+    child<QAction>(&form, command)->trigger();
+}
+
+QList<frmAbout *> aboutBoxes()
+{
+    QList<frmAbout *> boxes;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *box = qobject_cast<frmAbout *>(w))
+            boxes.append(box);
+    return boxes;
+}
+
+frmAbout *aboutBox()
+{
+    const QList<frmAbout *> boxes = aboutBoxes();
+    return boxes.size() == 1 ? boxes.front() : nullptr;
+}
+
+// Everything a menu command must leave alone: the round state and the text
+// of every label.
+QStringList snapshot(Form1 &form)
+{
+    const RoundState &s = form.state();
+    QStringList out{
+        QStringLiteral("cards %1 %2 %3 %4").arg(s.card1).arg(s.card2).arg(s.card3).arg(s.card4),
+        QStringLiteral("used %1 %2 %3 %4").arg(s.used1).arg(s.used2).arg(s.used3).arg(s.used4),
+        QStringLiteral("op %1 %2").arg(s.opName).arg(s.opCount),
+        QStringLiteral("counts %1 %2 %3").arg(s.winCount).arg(s.gameCount).arg(s.noSolutionCount),
+        QStringLiteral("flags %1 %2 %3").arg(s.found).arg(s.inPlay).arg(s.dealLock)};
+    for (int i = 1; i <= 9; ++i)
+        out.append(child<QLabel>(&form, qPrintable(QStringLiteral("Label%1").arg(i)))->text());
+    return out;
+}
+
+// Runs the event loop as the program does, with `start` as its first event;
+// true when the program ended by itself. A stuck loop is ended after a while
+// so that the test fails instead of hanging.
+bool runProgram(const std::function<void()> &start)
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    QTimer::singleShot(0, qApp, start);
+    return QApplication::exec() == 0;
+}
+} // namespace
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void aboutTwiceWithoutClosing();
+    void aboutAgainAfterClosing_data();
+    void aboutAgainAfterClosing();
+    void aboutIsModelessAndUnowned();
+    void help_data();
+    void help();
+    void quit_data();
+    void quit();
+    void closingTableLeavesAboutRunning();
+};
+
+void TestMenu::cleanup()
+{
+    // Each test starts from no About box; its table deleted the one it made.
+    QVERIFY(aboutBoxes().isEmpty());
+}
+
+void TestMenu::aboutTwiceWithoutClosing()
+{
+    FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    choose(form, "about");
+    frmAbout *box = aboutBox();
+    QVERIFY(box);
+    QVERIFY(QTest::qWaitForWindowActive(box));
+
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    // Marks that only a second run of the load step would overwrite.
+    box->setWindowTitle(QStringLiteral("mark"));
+    child<QLabel>(box, "lblTitle")->setText(QStringLiteral("mark"));
+    child<QLabel>(box, "lblVersion")->setText(QStringLiteral("mark"));
+
+    choose(form, "about");
+    QCOMPARE(aboutBox(), box);
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QCOMPARE(box->windowTitle(), QStringLiteral("mark"));
+    QCOMPARE(child<QLabel>(box, "lblTitle")->text(), QStringLiteral("mark"));
+    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("mark"));
+}
+
+void TestMenu::aboutAgainAfterClosing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "OK";
+    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("the window's close") << "close";
+}
+
+void TestMenu::aboutAgainAfterClosing()
+{
+    QFETCH(QString, how);
+    FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    choose(form, "about");
+    frmAbout *box = aboutBox();
+    QVERIFY(box);
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    child(box, "cmdSysInfo")->setFocus();
+    box->setWindowTitle(QStringLiteral("mark"));
+    child<QLabel>(box, "lblTitle")->setText(QStringLiteral("mark"));
+    child<QLabel>(box, "lblVersion")->setText(QStringLiteral("mark"));
+
+    if (how == QLatin1String("OK"))
+        child<QPushButton>(box, "cmdOK")->click();
+    else if (how == QLatin1String("Esc"))
+        QTest::keyClick(box, Qt::Key_Escape);
+    else
+        box->close();
+    QVERIFY(!box->isVisible());
+    QVERIFY(form.isVisible());
+
+    choose(form, "about");
+    QCOMPARE(aboutBox(), box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->windowTitle(), QStringLiteral("About Merovant"));
+    QCOMPARE(child<QLabel>(box, "lblTitle")->text(), QStringLiteral("Merovant"));
+    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QCOMPARE(QApplication::focusWidget(), child(box, "cmdOK"));
+}
+
+void TestMenu::aboutIsModelessAndUnowned()
+{
+    FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    choose(form, "about");
+    frmAbout *box = aboutBox();
+    QVERIFY(box);
+    QVERIFY(!box->isModal());
+    QCOMPARE(box->windowModality(), Qt::NonModal);
+    QCOMPARE(box->parentWidget(), nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(box));
+
+    // The table goes on working beside the open box.
+    platform.queueDeal(4, 6, 1, 1);
+    child<QPushButton>(&form, "Command1")->click();
+    QCOMPARE(form.state().gameCount, 1);
+    QVERIFY(form.state().dealLock);
+    QVERIFY(box->isVisible());
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void TestMenu::help_data()
+{
+    QTest::addColumn<bool>("deal");
+    QTest::addColumn<bool>("aboutOpen");
+    QTest::newRow("before any deal") << false << false;
+    QTest::newRow("during a deal") << true << false;
+    QTest::newRow("during a deal with the About box open") << true << true;
+}
+
+void TestMenu::help()
+{
+    QFETCH(bool, deal);
+    QFETCH(bool, aboutOpen);
+    FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    if (deal) {
+        platform.queueDeal(4, 6, 1, 13);
+        child<QPushButton>(&form, "Command1")->click();
+        QVERIFY(form.state().dealLock);
+        QCOMPARE(form.state().card4, 13);
+    }
+    if (aboutOpen)
+        choose(form, "about");
+    const QStringList before = snapshot(form);
+    const int drawsTaken = platform.drawsTaken;
+    const int reseeds = platform.reseeds;
+    const qsizetype opened = platform.opened.size();
+
+    choose(form, "help");
+    QCOMPARE(platform.messages, QStringList{helpText});
+    QCOMPARE(snapshot(form), before);
+    QCOMPARE(platform.drawsTaken, drawsTaken);
+    QCOMPARE(platform.reseeds, reseeds);
+    QCOMPARE(platform.opened.size(), opened);
+    QCOMPARE(aboutBoxes().size(), aboutOpen ? 1 : 0);
+    QVERIFY(form.isVisible());
+}
+
+void TestMenu::quit_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::newRow("About box open") << "about";
+    QTest::newRow("About box never opened") << "";
+    QTest::newRow("About box closed again") << "about, OK";
+    QTest::newRow("in the middle of a deal with the About box open") << "deal, about";
+}
+
+void TestMenu::quit()
+{
+    QFETCH(QString, before);
+    FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    for (const QString &step : before.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("about")) {
+            choose(form, "about");
+        } else if (step == QLatin1String("OK")) {
+            child<QPushButton>(aboutBox(), "cmdOK")->click();
+        } else {
+            platform.queueDeal(4, 6, 1, 1);
+            child<QPushButton>(&form, "Command1")->click();
+        }
+    }
+
+    QVERIFY(runProgram([&] { choose(form, "quit"); }));
+    QVERIFY(!form.isVisible());
+    for (frmAbout *box : aboutBoxes())
+        QVERIFY(!box->isVisible());
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void TestMenu::closingTableLeavesAboutRunning()
+{
+    FakePlatform platform;
+    Form1 form(platform);
+    form.show();
+    choose(form, "about");
+    frmAbout *box = aboutBox();
+    QVERIFY(box);
+
+    bool aboutOpenAfterTableClosed = false;
+    QVERIFY(runProgram([&] {
+        form.close();
+        // Had the program ended with the table, this would never run.
+        QTimer::singleShot(0, box, [&] {
+            aboutOpenAfterTableClosed = box->isVisible();
+            child<QPushButton>(box, "cmdOK")->click();
+        });
+    }));
+    QVERIFY(aboutOpenAfterTableClosed);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!box->isVisible());
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"

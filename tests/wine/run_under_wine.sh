@@ -1,0 +1,44 @@
+#!/bin/sh
+# Runs the cross-compiled System Info test under Wine, in a Wine prefix of its
+# own that is thrown away afterwards, without a display.
+#   run_under_wine.sh WINE WINESERVER TEST.exe
+set -u
+wine=$1
+wineserver=$2
+test_program=$3
+
+if [ ! -f "$test_program" ]; then
+    echo "sysinfo_wine: FAILED: $test_program has not been built"
+    exit 1
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/merovant-wine.XXXXXX") || exit 1
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all
+export DISPLAY=
+unset WAYLAND_DISPLAY
+# Nothing may offer to download or install anything.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+cleanup() {
+    "$wineserver" -k >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+start=$(date +%s)
+"$wine" wineboot --init >/dev/null 2>&1
+"$wineserver" -w
+booted=$(date +%s)
+echo "Wine prefix ready in $((booted - start)) s"
+
+"$wine" "$test_program"
+status=$?
+end=$(date +%s)
+echo "Test program ran in $((end - booted)) s, $((end - start)) s in all"
+if [ "$status" -eq 0 ]; then
+    echo "sysinfo_wine: PASSED"
+else
+    echo "sysinfo_wine: FAILED (exit status $status)"
+fi
+exit "$status"
