@@ -2,6 +2,7 @@
 
 #include "about/SysInfo.h"
 #include "game/AppInfo.h"
+#include "game/Design.h"
 #include "platform/Platform.h"
 
 #include <QIcon>
@@ -10,30 +11,8 @@
 #include <QPushButton>
 
 namespace {
-// Places and sizes are designed in twips; at 96 dpi 15 twips make a pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
-
-// The box sets no font of its own: everything is in the dialog font, or the
-// nearest installed plain sans-serif where that face is missing.
-QFont dialogFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
+using Design::px;
+using Design::twips;
 
 // One straight horizontal line of the design, drawn across the whole widget.
 class Line : public QWidget
@@ -72,7 +51,8 @@ void frmAbout::buildWindow()
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(5730), px(3555));
-    setFont(dialogFont());
+    // The box sets no font of its own: everything is in the dialog font.
+    setFont(Design::sansSerif(8.25));
     const QIcon icon(QStringLiteral(":/merovant.ico"));
     setWindowIcon(icon);
 

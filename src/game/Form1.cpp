@@ -5,6 +5,7 @@
 #include "game/CardName.h"
 #include "game/Counter.h"
 #include "game/Deal.h"
+#include "game/Design.h"
 #include "game/PictureClip.h"
 #include "platform/Platform.h"
 #include "play/NumberText.h"
@@ -19,49 +20,18 @@
 #include <QUrl>
 
 namespace {
-// Places and sizes are designed in twips; at 96 dpi 15 twips make a pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
-
-// The designed faces are Windows fonts; elsewhere the nearest installed
-// family of the same kind stands in at the same size and weight.
-QFont sansSerif(qreal points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont heavySansSerif(qreal points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Black);
-    return font;
-}
+using Design::px;
+using Design::twips;
 
 const QFont &controlFont()
 {
-    static const QFont font = sansSerif(8.25);
+    static const QFont font = Design::sansSerif(8.25);
     return font;
 }
 
 const QFont &windowFont()
 {
-    static const QFont font = sansSerif(13.5);
+    static const QFont font = Design::sansSerif(13.5);
     return font;
 }
 
@@ -130,7 +100,7 @@ void Form1::buildWindow()
         l->setPalette(colours(l, text, buttonFace));
         return l;
     };
-    const QFont captionFont = sansSerif(8.25, true);
+    const QFont captionFont = Design::sansSerif(8.25, true);
     const QColor green(0x00, 0xFF, 0x00);
     const QColor blue(0x00, 0x00, 0xFF);
     const QColor red(0xFF, 0x00, 0x00);
@@ -143,8 +113,8 @@ void Form1::buildWindow()
         Picture3[i]->setFont(controlFont());
     }
     Command2 = button("Command2", tr("Answer"), twips(5280, 840, 1335, 495));
-    Label1 = label("Label1", QStringLiteral("0"), twips(240, 2520, 4695, 495), heavySansSerif(12),
-                   palette().color(QPalette::Highlight));
+    Label1 = label("Label1", QStringLiteral("0"), twips(240, 2520, 4695, 495),
+                   Design::heavySansSerif(12), palette().color(QPalette::Highlight));
     Label1->setPalette(
         colours(Label1, palette().color(QPalette::Highlight), QColor(0x80, 0xFF, 0xFF)));
     Command3 = button("Command3", tr("Plus (+)"), twips(240, 1800, 1095, 360));
