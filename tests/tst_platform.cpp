@@ -1,0 +1,131 @@
+#include "platform/DesktopPlatform.h"
+
+#include <QDesktopServices>
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <chrono>
+#include <thread>
+
+// Stands in for the browser: records what the desktop was asked to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+
+public:
+    QList<QUrl> opened;
+};
+
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawsAreBelowOneAtSinglePrecision();
+    void reseedsDifferWithinTheSameSecond();
+    void opensAnExistingHomePage();
+    void skipsAMissingHomePage();
+    void messageBoxHasTitleTextAndOneOkButton();
+};
+
+void PlatformTest::drawsAreBelowOneAtSinglePrecision()
+{
+    DesktopPlatform platform;
+    platform.reseedFromClock();
+    float largest = 0;
+    for (int i = 0; i < 1'000'000; ++i) {
+        const float r = platform.draw();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        // Every draw is a whole number of 2^-24 steps: exact in float.
+        const float steps = r * 0x1p24f;
+        QCOMPARE(steps, static_cast<float>(static_cast<quint32>(steps)));
+        largest = std::max(largest, r);
+    }
+    QVERIFY(largest > 0.999f);
+}
+
+void PlatformTest::reseedsDifferWithinTheSameSecond()
+{
+    DesktopPlatform platform;
+    auto firstDraws = [&platform] {
+        platform.reseedFromClock();
+        std::array<float, 8> draws{};
+        for (float &r : draws)
+            r = platform.draw();
+        return draws;
+    };
+    const auto first = firstDraws();
+    std::this_thread::sleep_for(std::chrono::microseconds(5));
+    const auto second = firstDraws();
+    QVERIFY(first != second);
+}
+
+void PlatformTest::opensAnExistingHomePage()
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("index.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    DesktopPlatform platform;
+    platform.shellOpen(nullptr, QStringLiteral("Open"), QUrl::fromLocalFile(page).toString(),
+                       dir.path());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(recorder.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+}
+
+// A page that is not there is not handed to the browser, which would only
+// show an error of its own; nothing is said either.
+void PlatformTest::skipsAMissingHomePage()
+{
+    QTemporaryDir dir;
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    DesktopPlatform platform;
+    platform.shellOpen(nullptr, QStringLiteral("Open"),
+                       QUrl::fromLocalFile(dir.filePath(QStringLiteral("missing.html"))).toString(),
+                       dir.path());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QVERIFY(recorder.opened.isEmpty());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void PlatformTest::messageBoxHasTitleTextAndOneOkButton()
+{
+    QString title, text;
+    int buttons = 0;
+    bool noIcon = false;
+    Qt::WindowModality modality = Qt::NonModal;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        buttons = int(box->buttons().size());
+        noIcon = box->icon() == QMessageBox::NoIcon;
+        modality = box->windowModality();
+        box->button(QMessageBox::Ok)->click();
+    });
+    DesktopPlatform platform;
+    platform.showMessage(QStringLiteral("You have clicked this card!"));
+    QCOMPARE(title, QStringLiteral("Merovant"));
+    QCOMPARE(text, QStringLiteral("You have clicked this card!"));
+    QCOMPARE(buttons, 1);
+    QVERIFY(noIcon);
+    QCOMPARE(modality, Qt::ApplicationModal);
+}
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
