@@ -29,6 +29,8 @@ private slots:
     void cardBoxesArePressableButtons();
     void controlsAreNamedByTheirCaptions_data();
     void controlsAreNamedByTheirCaptions();
+    void aboutBoxIsReadable_data();
+    void aboutBoxIsReadable();
     void countsAreLabelledByTheirCaptions_data();
     void countsAreLabelledByTheirCaptions();
     void theRunningResultIsReadable();
@@ -152,6 +154,41 @@ void AccessibilityTest::controlsAreNamedByTheirCaptions()
     QCOMPARE(control->text(QAccessible::Name), spoken);
     if (name.startsWith(QLatin1String("Label")))
         QCOMPARE(control->text(QAccessible::Description), name);
+}
+
+void AccessibilityTest::aboutBoxIsReadable_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+
+    QTest::newRow("cmdOK") << "cmdOK"
+                           << "OK";
+    QTest::newRow("cmdSysInfo, without its ampersand") << "cmdSysInfo"
+                                                       << "System Info...";
+    QTest::newRow("lblTitle") << "lblTitle"
+                              << "Merovant";
+    QTest::newRow("lblVersion") << "lblVersion"
+                                << "Version 1.0.0";
+    QTest::newRow("picIcon") << "picIcon"
+                             << "Application icon";
+}
+
+void AccessibilityTest::aboutBoxIsReadable()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+
+    GameTable table;
+    table.form.findChild<QAction *>(QStringLiteral("about"))->trigger();
+    QWidget *box = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmAbout"))
+            box = top;
+    QVERIFY(box);
+    QWidget *control = box->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(accessible(control)->text(QAccessible::Name), spoken);
+    box->close();
 }
 
 void AccessibilityTest::countsAreLabelledByTheirCaptions_data()

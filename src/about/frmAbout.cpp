@@ -62,6 +62,7 @@ void frmAbout::buildWindow()
         l->setGeometry(place);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);
+        l->setAccessibleDescription(QLatin1String(name));
         return l;
     };
     auto blackText = [](QLabel *l) {
@@ -85,6 +86,7 @@ void frmAbout::buildWindow()
     picIcon->setPixmap(icon.pixmap(QSize(32, 32)));
     // A picture box is a tab stop of its own, between OK and System Info.
     picIcon->setFocusPolicy(Qt::StrongFocus);
+    picIcon->setAccessibleName(tr("Application icon"));
 
     cmdOK = button("cmdOK", tr("OK"), twips(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
