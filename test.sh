@@ -7,8 +7,11 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/common.sh
 
-# Benchmarks; a cross compiler and Wine to run the Windows registry code for real.
-TEST_PACKAGES=(libbenchmark-dev g++-mingw-w64-x86-64 wine64)
+# Benchmarks; a cross compiler and Wine to run the Windows registry code for real;
+# an X server of the tests' own for the real window; a session bus, the AT-SPI
+# registry and Python's pyatspi to drive that window as a screen reader does.
+TEST_PACKAGES=(libbenchmark-dev g++-mingw-w64-x86-64 wine64 "${DESKTOP_CHECK_PACKAGES[@]}"
+    xvfb dbus-daemon at-spi2-core python3-pyatspi)
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 

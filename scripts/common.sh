@@ -1,8 +1,12 @@
-# Shared by run.sh and test.sh: installs missing Debian packages, then
+# Shared by run.sh, test.sh and package.sh: installs missing Debian packages, then
 # configures and builds a tree.
 
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What checking the program on a real X server and its installed files needs:
+# the X server, X tools to find and click its window, and the validators of the
+# menu entry and the AppStream metadata.
+DESKTOP_CHECK_PACKAGES=(xvfb x11-utils xdotool desktop-file-utils appstream)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

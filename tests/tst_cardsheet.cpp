@@ -136,6 +136,8 @@ private slots:
     void iconDirectory();
     void themePngsMatchTheIcon_data();
     void themePngsMatchTheIcon();
+    void themeIconsScaleTheDrawingPixelForPixel_data();
+    void themeIconsScaleTheDrawingPixelForPixel();
 
 private:
     QByteArray m_bmp;
@@ -462,6 +464,31 @@ void CardSheetTest::themePngsMatchTheIcon()
     QVERIFY(!fromPng.isNull());
     QCOMPARE(fromPng.convertToFormat(QImage::Format_ARGB32),
              iconImage(size).convertToFormat(QImage::Format_ARGB32));
+}
+
+void CardSheetTest::themeIconsScaleTheDrawingPixelForPixel_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("drawnSize");
+
+    for (const cardart::ThemeIcon icon : cardart::themeIcons)
+        QTest::addRow("%dx%d from %dx%d", icon.size, icon.size, icon.drawnSize, icon.drawnSize)
+            << icon.size << icon.drawnSize;
+}
+
+void CardSheetTest::themeIconsScaleTheDrawingPixelForPixel()
+{
+    QFETCH(int, size);
+    QFETCH(int, drawnSize);
+    QCOMPARE(size % drawnSize, 0);
+    const int scale = size / drawnSize;
+    const QImage fromPng =
+        QImage::fromData(toBytes(cardart::encodeIconPng(drawnSize, scale)), "PNG");
+    QCOMPARE(fromPng.size(), QSize(size, size));
+    // Every pixel of the drawing becomes a block of equal pixels, nothing blended.
+    const QImage drawn = iconImage(drawnSize).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(fromPng.convertToFormat(QImage::Format_ARGB32),
+             drawn.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 QTEST_MAIN(CardSheetTest)

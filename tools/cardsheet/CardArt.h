@@ -85,7 +85,18 @@ IndexedImage renderIcon(int size);
 // A Windows icon holding every size in `iconSizes`, 4 bits per pixel with an
 // AND mask.
 std::vector<std::uint8_t> encodeIcon();
-// A truecolour PNG with alpha of one icon size, for desktop icon themes.
-std::vector<std::uint8_t> encodeIconPng(int size);
+// A truecolour PNG with alpha of one icon size, for desktop icon themes;
+// with a scale above 1 each pixel becomes a scale x scale block.
+std::vector<std::uint8_t> encodeIconPng(int size, int scale = 1);
+
+// The icons of a desktop icon theme: each drawn size as it is, and larger
+// sizes scaled up pixel for pixel from the 32 x 32 drawing.
+struct ThemeIcon
+{
+    int size;      // of the theme's icon
+    int drawnSize; // of the drawing it shows
+};
+inline constexpr std::array<ThemeIcon, 5> themeIcons{
+    {{16, 16}, {32, 32}, {64, 32}, {128, 32}, {256, 32}}};
 
 } // namespace cardart

@@ -1,6 +1,7 @@
 #include "CardArt.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace cardart {
 namespace {
@@ -180,14 +181,17 @@ std::vector<std::uint8_t> encodeIcon()
     return out;
 }
 
-std::vector<std::uint8_t> encodeIconPng(int size)
+std::vector<std::uint8_t> encodeIconPng(int size, int scale)
 {
+    if (scale < 1)
+        throw std::invalid_argument("icon scale below 1");
     const IndexedImage image = renderIcon(size);
+    const int scaled = size * scale;
     Bytes raw;
-    for (int y = 0; y < size; ++y) {
+    for (int y = 0; y < scaled; ++y) {
         raw.push_back(0); // no row filter
-        for (int x = 0; x < size; ++x) {
-            const std::uint8_t v = image.at(x, y);
+        for (int x = 0; x < scaled; ++x) {
+            const std::uint8_t v = image.at(x / scale, y / scale);
             if (v == iconTransparent) {
                 raw.insert(raw.end(), {0, 0, 0, 0});
             } else {
@@ -199,8 +203,8 @@ std::vector<std::uint8_t> encodeIconPng(int size)
 
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes header;
-    put32be(header, std::uint32_t(size));
-    put32be(header, std::uint32_t(size));
+    put32be(header, std::uint32_t(scaled));
+    put32be(header, std::uint32_t(scaled));
     header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, not interlaced
     putChunk(out, "IHDR", header);
     putChunk(out, "IDAT", zlibStored(raw));

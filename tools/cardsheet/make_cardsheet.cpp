@@ -1,9 +1,12 @@
 // Writes the card sheet and the program icon drawn by the cardart library.
 //
 //   make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]
+//   make_cardsheet --png-dir DIR
 //
-// With --png-dir the icon's sizes are also written as PNG files laid out like
-// a desktop icon theme: DIR/16x16/apps/merovant.png and so on.
+// With --png-dir the icon is also written as PNG files laid out like a
+// desktop icon theme: DIR/16x16/apps/merovant.png and so on, the larger sizes
+// scaled up from the drawings. The build makes the installed theme icons with
+// the second form.
 
 #include "CardArt.h"
 
@@ -26,7 +29,8 @@ void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t
 
 int usage()
 {
-    std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]\n");
+    std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]\n"
+                         "       make_cardsheet --png-dir DIR\n");
     return 2;
 }
 
@@ -45,18 +49,22 @@ int main(int argc, char **argv)
         else
             files.push_back(arg);
     }
-    if (files.size() != 2)
+    if (files.size() != 2 && !(files.empty() && !pngDir.empty()))
         return usage();
 
     try {
-        writeFile(files[0], cardart::encodeSheetBmp(cardart::renderSheet()));
-        writeFile(files[1], cardart::encodeIcon());
+        if (!files.empty()) {
+            writeFile(files[0], cardart::encodeSheetBmp(cardart::renderSheet()));
+            writeFile(files[1], cardart::encodeIcon());
+        }
         if (!pngDir.empty()) {
-            for (int size : cardart::iconSizes) {
-                const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
+            for (const cardart::ThemeIcon icon : cardart::themeIcons) {
+                const std::string sizeName =
+                    std::to_string(icon.size) + "x" + std::to_string(icon.size);
                 const auto dir = std::filesystem::path(pngDir) / sizeName / "apps";
                 std::filesystem::create_directories(dir);
-                writeFile(dir / "merovant.png", cardart::encodeIconPng(size));
+                writeFile(dir / "merovant.png",
+                          cardart::encodeIconPng(icon.drawnSize, icon.size / icon.drawnSize));
             }
         }
     } catch (const std::exception &e) {
