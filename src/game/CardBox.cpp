@@ -52,9 +52,7 @@ CardBox::CardBox(QWidget *parent) : QFrame(parent)
 
 void CardBox::setFace(const QPixmap *picture, const QString &name)
 {
-    setAccessibleName(name);
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
+    setAccessibleName(name); // also tells assistive technology of the change
     if (picture == m_picture)
         return;
     m_picture = picture;
