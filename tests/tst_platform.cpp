@@ -1,7 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
-#include <QDesktopServices>
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
-#include <QStringList>
 #include <QRect>
+#include <QStringList>
 
 // The windows are designed in twips and Windows fonts; this turns the design
 // into pixels and installed faces.
