@@ -34,6 +34,7 @@ private slots:
     void showsTheFaceOfEachValueAndSuit_data();
     void showsTheFaceOfEachValueAndSuit();
     void cardPicturesAreTheSheetsCells();
+    void dealsSpreadValuesAndSuitsExactly();
     void gameCountStopsAtItsLargestValue();
 };
 
@@ -346,6 +347,43 @@ void Form1Test::cardPicturesAreTheSheetsCells()
             QCOMPARE(face.size(), QSize(71, 96));
             QCOMPARE(face, sheet.graphicCell(13 * suit + r).toImage());
         }
+}
+
+// Draws at the centres of a fine grid, fed through the random source into
+// real deals: each value and suit row gets its exact share, the ends of each
+// range half as much as the others.
+void Form1Test::dealsSpreadValuesAndSuitsExactly()
+{
+    constexpr int deals = 96;
+    constexpr int draws = 4 * deals; // of each kind
+    GameTable table;
+    std::array<int, 14> values{};
+    std::array<int, 4> suits{};
+    for (int deal = 0; deal < deals; ++deal) {
+        for (int k = 0; k < 4; ++k)
+            table.platform.draws.push_back((4 * deal + k + 0.5f) / draws);
+        for (int k = 0; k < 4; ++k)
+            table.platform.draws.push_back((4 * deal + k + 0.5f) / draws);
+        table.form.Command1_Click();
+        const RoundState &s = table.state();
+        for (int index = 1; index <= 4; ++index) {
+            const qint16 value = std::array{s.card1, s.card2, s.card3, s.card4}[index - 1];
+            QVERIFY(value >= 1 && value <= 13);
+            ++values[value];
+            const auto &faces = s.cardPic[value - 1];
+            const auto shown = std::find_if(faces.begin(), faces.end(), [&](const QPixmap &face) {
+                return &face == table.card(index)->picture();
+            });
+            QVERIFY(shown != faces.end());
+            ++suits[shown - faces.begin()];
+        }
+        table.form.Command2_Click();
+    }
+    QCOMPARE(values[1], draws / 24);
+    QCOMPARE(values[13], draws / 24);
+    for (int value = 2; value <= 12; ++value)
+        QCOMPARE(values[value], draws / 12);
+    QCOMPARE(suits, (std::array{draws / 6, draws / 3, draws / 3, draws / 6}));
 }
 
 void Form1Test::gameCountStopsAtItsLargestValue()
