@@ -87,7 +87,7 @@ void Form1::buildWindow()
         return b;
     };
     auto label = [&](const char *name, const QString &caption, QRect place, const QFont &font,
-                     const QColor &text) {
+                     const QColor &text, const QColor &background = {}) {
         auto *l = new QLabel(caption, table);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(place);
@@ -97,7 +97,7 @@ void Form1::buildWindow()
         l->setAccessibleDescription(QLatin1String(name));
         l->setAutoFillBackground(true);
         l->setBackgroundRole(QPalette::Window);
-        l->setPalette(colours(l, text, buttonFace));
+        l->setPalette(colours(l, text, background.isValid() ? background : buttonFace));
         return l;
     };
     const QFont captionFont = Design::sansSerif(8.25, true);
@@ -114,9 +114,8 @@ void Form1::buildWindow()
     }
     Command2 = button("Command2", tr("Answer"), twips(5280, 840, 1335, 495));
     Label1 = label("Label1", QStringLiteral("0"), twips(240, 2520, 4695, 495),
-                   Design::heavySansSerif(12), palette().color(QPalette::Highlight));
-    Label1->setPalette(
-        colours(Label1, palette().color(QPalette::Highlight), QColor(0x80, 0xFF, 0xFF)));
+                   Design::heavySansSerif(12), palette().color(QPalette::Highlight),
+                   QColor(0x80, 0xFF, 0xFF));
     Command3 = button("Command3", tr("Plus (+)"), twips(240, 1800, 1095, 360));
     Command4 = button("Command4", tr("Minus (-)"), twips(1440, 1800, 1095, 375));
     Command5 = button("Command5", tr("Multiply (*)"), twips(2640, 1800, 1095, 375));
@@ -139,15 +138,11 @@ void Form1::buildWindow()
 
     // The tab sequence of the design: New Game, the four cards, Answer, then
     // the operators. Labels never take the focus.
-    QWidget *previous = Command1;
-    for (QWidget *next : {static_cast<QWidget *>(Picture3[0]), static_cast<QWidget *>(Picture3[1]),
-                          static_cast<QWidget *>(Picture3[2]), static_cast<QWidget *>(Picture3[3]),
-                          static_cast<QWidget *>(Command2), static_cast<QWidget *>(Command3),
-                          static_cast<QWidget *>(Command4), static_cast<QWidget *>(Command5),
-                          static_cast<QWidget *>(Command6)}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    const std::array<QWidget *, 10> tabOrder{Command1,    Picture3[0], Picture3[1], Picture3[2],
+                                             Picture3[3], Command2,    Command3,    Command4,
+                                             Command5,    Command6};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Command1->setFocus();
 
     // Three commands straight on the menu bar, none with a drop-down.
