@@ -10,8 +10,9 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/common.sh
 
-# dpkg-shlibdeps reads the package's library dependencies off the program.
-PACKAGE_PACKAGES=(dpkg-dev)
+# dpkg-shlibdeps reads the package's library dependencies off the program;
+# CPack needs file to find the programs among the packaged files.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
 check=false
 case "${1:-}" in
