@@ -1,10 +1,10 @@
 #include "GameTable.h"
 
+#include "about/frmAbout.h"
 #include "game/CardBox.h"
 #include "game/CardName.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -179,12 +179,9 @@ void AccessibilityTest::aboutBoxIsReadable()
     QFETCH(QString, spoken);
 
     GameTable table;
-    table.form.findChild<QAction *>(QStringLiteral("about"))->trigger();
-    QWidget *box = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("frmAbout"))
-            box = top;
-    QVERIFY(box);
+    table.choose("about");
+    QCOMPARE(GameTable::aboutBoxes().size(), 1);
+    frmAbout *box = GameTable::aboutBoxes().first();
     QWidget *control = box->findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(accessible(control)->text(QAccessible::Name), spoken);

@@ -1,4 +1,6 @@
 // The menu commands Quit, Help and About on the game table.
+#include "GameTable.h"
+
 #include "about/frmAbout.h"
 #include "game/Form1.h"
 #include "platform/FakePlatform.h"
@@ -28,18 +30,9 @@ void choose(Form1 &form, const char *command)
     child<QAction>(&form, command)->trigger();
 }
 
-QList<frmAbout *> aboutBoxes()
-{
-    QList<frmAbout *> boxes;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *box = qobject_cast<frmAbout *>(w))
-            boxes.append(box);
-    return boxes;
-}
-
 frmAbout *aboutBox()
 {
-    const QList<frmAbout *> boxes = aboutBoxes();
+    const QList<frmAbout *> boxes = GameTable::aboutBoxes();
     return boxes.size() == 1 ? boxes.front() : nullptr;
 }
 
@@ -93,7 +86,7 @@ private slots:
 void TestMenu::cleanup()
 {
     // Each test starts from no About box; its table deleted the one it made.
-    QVERIFY(aboutBoxes().isEmpty());
+    QVERIFY(GameTable::aboutBoxes().isEmpty());
 }
 
 void TestMenu::aboutTwiceWithoutClosing()
@@ -220,7 +213,7 @@ void TestMenu::help()
     QCOMPARE(platform.drawsTaken, drawsTaken);
     QCOMPARE(platform.reseeds, reseeds);
     QCOMPARE(platform.opened.size(), opened);
-    QCOMPARE(aboutBoxes().size(), aboutOpen ? 1 : 0);
+    QCOMPARE(GameTable::aboutBoxes().size(), aboutOpen ? 1 : 0);
     QVERIFY(form.isVisible());
 }
 
@@ -252,7 +245,7 @@ void TestMenu::quit()
 
     QVERIFY(runProgram([&] { choose(form, "quit"); }));
     QVERIFY(!form.isVisible());
-    for (frmAbout *box : aboutBoxes())
+    for (frmAbout *box : GameTable::aboutBoxes())
         QVERIFY(!box->isVisible());
     QVERIFY(platform.messages.isEmpty());
 }

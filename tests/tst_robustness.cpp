@@ -9,7 +9,6 @@
 #include "about/frmAbout.h"
 #include "game/CardBox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -134,8 +133,8 @@ public:
 
     frmAbout *aboutBox() const
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<frmAbout *>(w); box && box->isVisible())
+        for (frmAbout *box : GameTable::aboutBoxes())
+            if (box->isVisible())
                 return box;
         return nullptr;
     }
@@ -256,10 +255,10 @@ private:
             t.clickCard(int(event) - int(Event::Card1) + 1);
             break;
         case Event::Help:
-            t.form.findChild<QAction *>(QStringLiteral("help"))->trigger();
+            t.choose("help");
             break;
         case Event::About:
-            t.form.findChild<QAction *>(QStringLiteral("about"))->trigger();
+            t.choose("about");
             break;
         case Event::AboutOK:
         case Event::AboutSysInfo:
@@ -276,7 +275,7 @@ private:
     std::optional<QString> quit()
     {
         Form1 &form = m_session->table.form;
-        form.findChild<QAction *>(QStringLiteral("quit"))->trigger();
+        m_session->table.choose("quit");
         if (form.isVisible())
             return QStringLiteral("the table is still shown after Quit");
         if (m_session->aboutBox())

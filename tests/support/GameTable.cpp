@@ -1,7 +1,10 @@
 #include "GameTable.h"
 
+#include "about/frmAbout.h"
 #include "game/CardBox.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -63,4 +66,20 @@ void GameTable::play(const QString &script)
         else
             clickCard(move.toInt());
     }
+}
+
+void GameTable::choose(const char *command)
+{
+    auto *action = form.findChild<QAction *>(QLatin1String(command));
+    Q_ASSERT_X(action, command, "no such menu command");
+    action->trigger();
+}
+
+QList<frmAbout *> GameTable::aboutBoxes()
+{
+    QList<frmAbout *> boxes;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *box = qobject_cast<frmAbout *>(window))
+            boxes.append(box);
+    return boxes;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class CardBox;
+class frmAbout;
 class QLabel;
 class QPushButton;
 
@@ -29,6 +30,10 @@ public:
     // "+", "-", "*", "/" press that operator; "new" and "answer" press those
     // buttons.
     void play(const QString &script);
+    // Chooses a command of the menu bar: "quit", "help" or "about".
+    void choose(const char *command);
+    // The About boxes among the program's windows, open or closed.
+    static QList<frmAbout *> aboutBoxes();
 
     const RoundState &state() const { return form.state(); }
 
