@@ -1,5 +1,7 @@
 #include "Art.h"
 
+#include <array>
+#include <span>
 #include <stdexcept>
 
 namespace cardart::detail {
@@ -351,34 +353,19 @@ const char *const glyphK[] = {
 };
 // clang-format on
 
+// Each suit's drawings, in the order of Suit; the ink comes from the suit.
+const std::array<std::span<const char *const>, 4> cornerArt{spadeCorner, heartCorner, clubCorner,
+                                                            diamondCorner};
+const std::array<std::span<const char *const>, 4> pipArt{spadePip, heartPip, clubPip, diamondPip};
+
 IndexedImage cornerSymbol(Suit suit)
 {
-    switch (suit) {
-    case Suit::Spades:
-        return parseArt(spadeCorner, Black);
-    case Suit::Hearts:
-        return parseArt(heartCorner, Red);
-    case Suit::Clubs:
-        return parseArt(clubCorner, Black);
-    case Suit::Diamonds:
-        return parseArt(diamondCorner, Red);
-    }
-    throw std::logic_error("no such suit");
+    return parseArt(cornerArt.at(static_cast<std::size_t>(suit)), inkOf(suit));
 }
 
 IndexedImage pipSymbol(Suit suit)
 {
-    switch (suit) {
-    case Suit::Spades:
-        return parseArt(spadePip, Black);
-    case Suit::Hearts:
-        return parseArt(heartPip, Red);
-    case Suit::Clubs:
-        return parseArt(clubPip, Black);
-    case Suit::Diamonds:
-        return parseArt(diamondPip, Red);
-    }
-    throw std::logic_error("no such suit");
+    return parseArt(pipArt.at(static_cast<std::size_t>(suit)), inkOf(suit));
 }
 
 IndexedImage glyph(char c, std::uint8_t ink)
