@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of Merovant, build/package/merovant_<version>_<arch>.deb.
 #   ./package.sh          build the package
 #   ./package.sh --check  then install it with apt-get, check the installed files

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Merovant and starts it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Merovant and runs every test without a display.
 #   ./test.sh             the normal build, in build/
 #   ./test.sh --sanitize  the same suite built with AddressSanitizer and

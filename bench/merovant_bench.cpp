@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures for start-up, New Game and the Answer search, with the floor that
 // each is measured against:
 //   build/bin/merovant_bench

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by run.sh, test.sh and package.sh: installs missing Debian packages, then
 # configures and builds a tree.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/Form1.h"
 #include "platform/DesktopPlatform.h"
 
@@ -8,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Merovant"));
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("org.merovant.Merovant"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.merovant.Merovant"));
     DesktopPlatform platform;
     Form1 form(platform);
     form.show();

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About box on its own: its layout, looks, load step and keyboard.
 #include "about/frmAbout.h"
 #include "platform/FakePlatform.h"

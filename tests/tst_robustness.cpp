@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long, seeded run of random events over every control of the game table
 // and its About box, checking after each event what must always hold.
 //

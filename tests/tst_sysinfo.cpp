@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // System Info: reading registry values as text, the two lookups that find
 // the tool, and the stand-in registry of systems without one.
 #include "about/SysInfo.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/DesktopPlatform.h"
 
 #include "game/AppInfo.h"

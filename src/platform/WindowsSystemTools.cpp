@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Windows services: the registry of advapi32, CreateProcessA and the
 // file attributes. Kept free of Qt so that it is cross-compiled and run under
 // Wine on its own.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's own play: the operator buttons and the card clicks.
 #include "game/Counter.h"
 #include "game/Form1.h"

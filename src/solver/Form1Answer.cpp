@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Answer button: shows the search's expression or "No solution." and
 // tallies the deal once.
 #include "game/Counter.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plays Merovant the way a screen reader user does, over AT-SPI.
 
 Usage: play_deals.py MEROVANT

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs play_deals.py against the real program on an X server and a session bus
 # of its own, with a scratch home, so that nothing of the machine's desktop is
 # seen or touched. Everything it starts is gone when it ends, failed or not.

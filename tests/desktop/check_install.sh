@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks an installed Merovant under PREFIX (/usr for the Debian package) for
 # what a desktop looks for: the program and its home page, a valid menu entry
 # that starts it, the icon in the hicolor theme at every size and valid
@@ -11,7 +16,7 @@ if [ $# -ne 1 ]; then
     exit 2
 fi
 prefix=$1
-app_id=org.merovant.Merovant
+app_id=io.github.merovant.Merovant
 
 for tool in desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null; then
@@ -32,11 +37,11 @@ entry=$prefix/share/applications/$app_id.desktop
 [ -f "$entry" ] || fail "no menu entry $entry"
 desktop-file-validate "$entry" || fail "$entry does not validate"
 grep -qx 'Exec=merovant' "$entry" || fail "the menu entry does not start merovant"
-grep -qx 'Icon=merovant' "$entry" || fail "the menu entry does not name the merovant icon"
+grep -qx "Icon=$app_id" "$entry" || fail "the menu entry does not name the merovant icon"
 
 # Each icon is a PNG of its size: the signature, then IHDR's width and height.
 for size in 16 32 64 128 256; do
-    icon=$prefix/share/icons/hicolor/${size}x$size/apps/merovant.png
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png
     [ -f "$icon" ] || fail "no icon $icon"
     [ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$icon is not a PNG"
     read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$icon")

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build tree into a temporary prefix, as `cmake --install` does
 # for anyone, checks the installed files and then the installed program's
 # window, which must find its home page inside that prefix.

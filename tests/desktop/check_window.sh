@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts Merovant in an X server of its own and checks its main window as a
 # player meets it.
 #   check_window.sh [--home-under DIR] [--screenshot FILE.png] PROGRAM GRAB_WINDOW

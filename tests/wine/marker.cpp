@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stands in for the system information tool: when started it leaves
 // "<its own path>.ran" behind, telling how it was started.
 #ifndef WIN32_LEAN_AND_MEAN

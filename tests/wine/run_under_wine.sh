@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the cross-compiled System Info test under Wine, in a Wine prefix of its
 # own that is thrown away afterwards, without a display.
 #   run_under_wine.sh WINE WINESERVER TEST.exe

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // System Info on the real Windows services, run under Wine: GetKeyValue
 // against values written into the registry here, and StartSysInfo's two
 // lookups, file check and program start against the real keys of a Wine

@@ -1,10 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the card sheet and the program icon drawn by the cardart library.
 //
 //   make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]
 //   make_cardsheet --png-dir DIR
 //
 // With --png-dir the icon is also written as PNG files laid out like a
-// desktop icon theme: DIR/16x16/apps/merovant.png and so on, the larger sizes
+// desktop icon theme: DIR/16x16/apps/io.github.merovant.Merovant.png and so on, the larger sizes
 // scaled up from the drawings. The build makes the installed theme icons with
 // the second form.
 
@@ -63,7 +67,7 @@ int main(int argc, char **argv)
                     std::to_string(icon.size) + "x" + std::to_string(icon.size);
                 const auto dir = std::filesystem::path(pngDir) / sizeName / "apps";
                 std::filesystem::create_directories(dir);
-                writeFile(dir / "merovant.png",
+                writeFile(dir / "io.github.merovant.Merovant.png",
                           cardart::encodeIconPng(icon.drawnSize, icon.size / icon.drawnSize));
             }
         }

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Grabs one window of the X display by its id and reports what it sees.
 //
 //   grab_window [--save FILE.png] [--find RRGGBB]... WINDOW_ID
