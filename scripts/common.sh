@@ -6,7 +6,7 @@
 # configures and builds a tree.
 
 # What building the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 fonts-lato fonts-dejavu-core)
 # What checking the program on a real X server and its installed files needs:
 # the X server, X tools to find and click its window, and the validators of the
 # menu entry and the AppStream metadata.
