@@ -5,6 +5,7 @@
 #include "GameTable.h"
 
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -35,6 +36,7 @@ private slots:
     void operatorPresses_data();
     void operatorPresses();
     void opCountStopsAtItsLargestValue();
+    void aDoubleClickOnAnOperatorIsTwoPresses();
     void plays_data();
     void plays();
     void theOverviewDealStepByStep();
@@ -426,6 +428,19 @@ void PlayTest::playIgnoresTheUsersLocale()
 
 QTEST_MAIN(PlayTest)
 #include "tst_play.moc"
+
+// Unlike a card, a button takes both clicks of a double-click.
+void PlayTest::aDoubleClickOnAnOperatorIsTwoPresses()
+{
+    GameTable table;
+    table.deal(4, 6, 1, 1);
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table.form));
+    QPushButton *plus = table.button("Command3");
+    QTest::mouseDClick(table.form.windowHandle(), Qt::LeftButton, {},
+                       plus->mapTo(&table.form, plus->rect().center()));
+    QCOMPARE(table.state().opCount, 2);
+}
 
 // Keys press the same controls as the mouse: the rules of play, the
 // refusals included, hold the same.
