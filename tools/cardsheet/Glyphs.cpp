@@ -420,8 +420,8 @@ IndexedImage suitSymbol(Suit suit, SymbolSize size, int scale)
         throw std::invalid_argument("symbols come at scale 1 and 2 only");
     if (scale == 2 && size != SymbolSize::Ace) {
         // Twice as large, the outline samples cleanly: draw it instead of the
-        // hand-made pixels, in the same box. The small hearts leave their
-        // bottom row blank, as the hand-made ones do.
+        // hand-made pixels, in the same box. The corner heart leaves its
+        // bottom row blank, as the hand-made one does.
         const IndexedImage drawn =
             size == SymbolSize::Corner ? cornerSymbol(suit) : pipSymbol(suit);
         const int width = 2 * drawn.width(), height = 2 * drawn.height();
