@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Figures for start-up, New Game and the Answer search, with the floor that
-// each is measured against:
+// Figures for start-up (time to the first paint and the child's peak
+// memory), New Game and the Answer search, with the floor that each is
+// measured against:
 //   build/bin/merovant_bench
 #include "ChainWalk.h"
 #include "game/Form1.h"
@@ -16,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +25,7 @@
 #include <map>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,12 +77,18 @@ int runChild(int argc, char *argv[], const char *which)
     return QApplication::exec();
 }
 
-// Seconds from spawning the child to its first paint.
-double timeToFirstPaint(const char *which)
+struct ChildRun
 {
+    double seconds = -1;    // from spawning the child to its first paint
+    long peakKilobytes = 0; // the child's largest resident set
+};
+
+ChildRun runToFirstPaint(const char *which)
+{
+    ChildRun run;
     int out[2];
     if (pipe(out) != 0)
-        return -1;
+        return run;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -96,24 +105,29 @@ double timeToFirstPaint(const char *which)
     char line[64] = {};
     const ssize_t got = spawned == 0 ? read(out[0], line, sizeof line - 1) : -1;
     close(out[0]);
-    if (spawned == 0)
-        waitpid(pid, nullptr, 0);
+    rusage usage{};
+    if (spawned == 0 && wait4(pid, nullptr, 0, &usage) == pid)
+        run.peakKilobytes = usage.ru_maxrss;
     if (got <= 0)
-        return -1;
+        return run;
     const Clock::time_point painted{Clock::duration{std::atoll(line)}};
-    return std::chrono::duration<double>(painted - start).count();
+    run.seconds = std::chrono::duration<double>(painted - start).count();
+    return run;
 }
 
 void BM_StartUpToFirstPaint(benchmark::State &state, const char *which)
 {
+    long peak = 0;
     for (auto _ : state) {
-        const double seconds = timeToFirstPaint(which);
-        if (seconds < 0) {
+        const ChildRun run = runToFirstPaint(which);
+        if (run.seconds < 0) {
             state.SkipWithError("the child did not paint");
             break;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(run.seconds);
+        peak = std::max(peak, run.peakKilobytes);
     }
+    state.counters["peak_kB"] = double(peak);
 }
 BENCHMARK_CAPTURE(BM_StartUpToFirstPaint, bare, "bare")
     ->UseManualTime()
@@ -212,26 +226,36 @@ void BM_FloorAllDeals(benchmark::State &state)
 }
 BENCHMARK(BM_FloorAllDeals)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration in nanoseconds for the summary.
+// Keeps each benchmark's time per iteration in nanoseconds, and the start-up
+// children's peak memory, for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter
 {
 public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
-        for (const Run &run : runs)
+        for (const Run &run : runs) {
             nanoseconds[run.benchmark_name()] =
                 run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (const auto peak = run.counters.find("peak_kB"); peak != run.counters.end())
+                peakKilobytes[run.benchmark_name()] = peak->second.value;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> nanoseconds;
+    std::map<std::string, double> peakKilobytes;
 };
+
+double find(const std::map<std::string, double> &figures, const std::string &prefix)
+{
+    for (const auto &[name, value] : figures)
+        if (name.rfind(prefix, 0) == 0)
+            return value;
+    return 0;
+}
 
 double find(const SummaryReporter &reporter, const std::string &prefix)
 {
-    for (const auto &[name, ns] : reporter.nanoseconds)
-        if (name.rfind(prefix, 0) == 0)
-            return ns;
-    return 0;
+    return find(reporter.nanoseconds, prefix);
 }
 } // namespace
 
@@ -256,6 +280,11 @@ int main(int argc, char *argv[])
     if (bare > 0 && merovant > 0)
         std::printf("  start-up to first paint: %.1f ms, bare window %.1f ms, ratio %.2f\n",
                     merovant / 1e6, bare / 1e6, merovant / bare);
+    const double bareKb = find(reporter.peakKilobytes, "BM_StartUpToFirstPaint/bare");
+    const double merovantKb = find(reporter.peakKilobytes, "BM_StartUpToFirstPaint/merovant");
+    if (bareKb > 0 && merovantKb > 0)
+        std::printf("  start-up peak memory: %.0f kB, bare window %.0f kB, ratio %.2f\n",
+                    merovantKb, bareKb, merovantKb / bareKb);
     if (const double newGame = find(reporter, "BM_NewGame"); newGame > 0)
         std::printf("  New Game: %.2f us\n", newGame / 1e3);
     if (const double answer = find(reporter, "BM_AnswerOneDeal"); answer > 0)

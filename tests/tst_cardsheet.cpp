@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CardArt.h"
+#include "GameTable.h"
+#include "game/CardBox.h"
+#include "game/CardSheet.h"
 #include "game/PictureClip.h"
 
 #include <QFile>
@@ -10,8 +13,10 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <vector>
@@ -89,6 +94,28 @@ int countBlobs(const cardart::IndexedImage &face, QRect region, std::uint8_t ink
     return blobs;
 }
 
+QImage faceImage(int rank, Suit suit, int scale)
+{
+    const cardart::IndexedImage face = cardart::renderFace(rank, suit, scale);
+    QImage image(face.width(), face.height(), QImage::Format_RGB32);
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            image.setPixel(x, y, rgbOf(face.at(x, y)));
+    return image;
+}
+
+// Where two pictures first differ, or an empty string.
+QString firstDifference(const QImage &actual, const QImage &expected)
+{
+    if (actual.size() != expected.size())
+        return QStringLiteral("sizes differ");
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y))
+                return QStringLiteral("differs at (%1, %2)").arg(x).arg(y);
+    return {};
+}
+
 QImage iconImage(int size)
 {
     QImageReader reader(QStringLiteral(":/merovant.ico"));
@@ -128,11 +155,20 @@ private slots:
     void pipCount_data();
     void pipCount();
     void everyFaceIsDifferent();
+    void hiDpiBorderIsTwoPixels_data();
+    void hiDpiBorderIsTwoPixels();
+    void hiDpiFaceIsFinerNotDoubled_data();
+    void hiDpiFaceIsFinerNotDoubled();
 
     void qtLoadsTheEmbeddedSheet();
     void pictureClipCells_data();
     void pictureClipCells();
+    void gridEndsAtTheSheetEdge_data();
     void gridEndsAtTheSheetEdge();
+    void sheetScaleForTheScreen_data();
+    void sheetScaleForTheScreen();
+    void cardBoxesShowTheFacesOfTheirScreen_data();
+    void cardBoxesShowTheFacesOfTheirScreen();
 
     void iconSizes_data();
     void iconSizes();
@@ -140,8 +176,9 @@ private slots:
     void iconDirectory();
     void themePngsMatchTheIcon_data();
     void themePngsMatchTheIcon();
-    void themeIconsScaleTheDrawingPixelForPixel_data();
-    void themeIconsScaleTheDrawingPixelForPixel();
+    void themeIconsAreDrawnAtTheirOwnSize_data();
+    void themeIconsAreDrawnAtTheirOwnSize();
+    void scalableIcon();
 
 private:
     QByteArray m_bmp;
@@ -245,6 +282,9 @@ void CardSheetTest::committedArtIsWhatTheGeneratorDraws_data()
     QTest::newRow("card sheet") << QStringLiteral("cards.bmp")
                                 << toBytes(cardart::encodeSheetBmp(cardart::renderSheet()));
     QTest::newRow("icon") << QStringLiteral("merovant.ico") << toBytes(cardart::encodeIcon());
+    QTest::newRow("2x card sheet")
+        << QStringLiteral("cards-2x.png")
+        << toBytes(cardart::encodeSheetPng(cardart::renderSheet(cardart::hiDpiScale)));
 }
 
 void CardSheetTest::committedArtIsWhatTheGeneratorDraws()
@@ -287,7 +327,13 @@ void CardSheetTest::cellBorders()
 
 void CardSheetTest::cutOffEdgesAreBlank_data()
 {
-    cellBorders_data();
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("scale");
+
+    for (int scale = 1; scale <= 2; ++scale)
+        for (int cell = 0; cell < 52; ++cell)
+            QTest::addRow("%s at %dx", qPrintable(cardName(cell % 13 + 1, Suit(cell / 13))), scale)
+                << cell << scale;
 }
 
 // The card box shows about 69 x 93 pixels of a face; whatever lies within
@@ -296,10 +342,12 @@ void CardSheetTest::cutOffEdgesAreBlank_data()
 void CardSheetTest::cutOffEdgesAreBlank()
 {
     QFETCH(int, cell);
-    const cardart::IndexedImage face = cardart::renderFace(cell % 13 + 1, Suit(cell / 13));
-    for (int y = 1; y < cardart::cardHeight - 1; ++y)
-        for (int x = 1; x < cardart::cardWidth - 1; ++x) {
-            const bool nearEdge = x >= cardart::cardWidth - 4 || y >= cardart::cardHeight - 4;
+    QFETCH(int, scale);
+    const cardart::IndexedImage face = cardart::renderFace(cell % 13 + 1, Suit(cell / 13), scale);
+    const int border = scale, margin = 4 * scale;
+    for (int y = border; y < face.height() - border; ++y)
+        for (int x = border; x < face.width() - border; ++x) {
+            const bool nearEdge = x >= face.width() - margin || y >= face.height() - margin;
             if (nearEdge && face.at(x, y) != cardart::White)
                 QFAIL(qPrintable(QStringLiteral("ink at (%1, %2)").arg(x).arg(y)));
         }
@@ -309,10 +357,13 @@ void CardSheetTest::pipCount_data()
 {
     QTest::addColumn<int>("rank");
     QTest::addColumn<int>("suit");
+    QTest::addColumn<int>("scale");
 
-    for (int suit = 0; suit < 4; ++suit)
-        for (int rank = 1; rank <= 10; ++rank)
-            QTest::newRow(qPrintable(cardName(rank, Suit(suit)))) << rank << suit;
+    for (int scale = 1; scale <= 2; ++scale)
+        for (int suit = 0; suit < 4; ++suit)
+            for (int rank = 1; rank <= 10; ++rank)
+                QTest::addRow("%s at %dx", qPrintable(cardName(rank, Suit(suit))), scale)
+                    << rank << suit << scale;
 }
 
 // Between the corner indexes a pip card shows as many separate symbols as its
@@ -322,9 +373,10 @@ void CardSheetTest::pipCount()
 {
     QFETCH(int, rank);
     QFETCH(int, suit);
-    const cardart::IndexedImage face = cardart::renderFace(rank, Suit(suit));
+    QFETCH(int, scale);
+    const cardart::IndexedImage face = cardart::renderFace(rank, Suit(suit), scale);
     const bool red = suit == int(Suit::Hearts) || suit == int(Suit::Diamonds);
-    const QRect middle(15, 1, 41, 94);
+    const QRect middle(15 * scale, scale, 41 * scale, 94 * scale);
     QCOMPARE(countBlobs(face, middle, red ? cardart::Red : cardart::Black), rank);
     QCOMPARE(countBlobs(face, middle, red ? cardart::Black : cardart::Red), 0);
 }
@@ -342,11 +394,81 @@ void CardSheetTest::everyFaceIsDifferent()
     }
 }
 
+void CardSheetTest::hiDpiBorderIsTwoPixels_data()
+{
+    QTest::addColumn<int>("suit");
+
+    for (int suit = 0; suit < 4; ++suit)
+        QTest::newRow(qPrintable(cardName(1, Suit(suit)).section(QLatin1Char(' '), 2))) << suit;
+}
+
+// The 1x card's one-pixel border stays where it was: two device pixels at
+// each edge, with the card's white right inside.
+void CardSheetTest::hiDpiBorderIsTwoPixels()
+{
+    QFETCH(int, suit);
+    for (int rank = 1; rank <= 13; ++rank) {
+        const cardart::IndexedImage face = cardart::renderFace(rank, Suit(suit), 2);
+        QCOMPARE(face.width(), 142);
+        QCOMPARE(face.height(), 192);
+        for (int i = 0; i < 2; ++i) {
+            for (int x = 0; x < 142; ++x) {
+                QCOMPARE(face.at(x, i), cardart::Black);
+                QCOMPARE(face.at(x, 191 - i), cardart::Black);
+            }
+            for (int y = 0; y < 192; ++y) {
+                QCOMPARE(face.at(i, y), cardart::Black);
+                QCOMPARE(face.at(141 - i, y), cardart::Black);
+            }
+        }
+        QCOMPARE(face.at(2, 2), cardart::White);
+        QCOMPARE(face.at(139, 189), cardart::White);
+    }
+}
+
+void CardSheetTest::hiDpiFaceIsFinerNotDoubled_data()
+{
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<int>("suit");
+
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank : {1, 7, 10, 11, 12, 13})
+            QTest::newRow(qPrintable(cardName(rank, Suit(suit)))) << rank << suit;
+}
+
+// A 2x face is the 1x face in finer pixels: nearly every 2 x 2 block holds
+// mostly the 1x pixel's colour, so everything stays in its place, but many
+// blocks are split between two colours, which a pixel-doubled face never is.
+void CardSheetTest::hiDpiFaceIsFinerNotDoubled()
+{
+    QFETCH(int, rank);
+    QFETCH(int, suit);
+    const cardart::IndexedImage small = cardart::renderFace(rank, Suit(suit));
+    const cardart::IndexedImage large = cardart::renderFace(rank, Suit(suit), 2);
+    int split = 0, agree = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) {
+            int same = 0;
+            for (int j = 0; j < 2; ++j)
+                for (int i = 0; i < 2; ++i)
+                    same += large.at(2 * x + i, 2 * y + j) == small.at(x, y);
+            split += same < 4;
+            agree += same >= 2;
+        }
+    const int blocks = small.width() * small.height();
+    QVERIFY2(split >= 20, qPrintable(QStringLiteral("%1 split blocks").arg(split)));
+    QVERIFY2(agree * 100 >= blocks * 96,
+             qPrintable(QStringLiteral("%1 of %2 blocks agree").arg(agree).arg(blocks)));
+}
+
 void CardSheetTest::qtLoadsTheEmbeddedSheet()
 {
     const QImage sheet(QStringLiteral(":/cards.bmp"));
     QVERIFY(!sheet.isNull());
     QCOMPARE(sheet.size(), QSize(923, 384));
+    const QImage sheet2x(QStringLiteral(":/cards-2x.png"));
+    QVERIFY(!sheet2x.isNull());
+    QCOMPARE(sheet2x.size(), QSize(1846, 768));
 }
 
 void CardSheetTest::pictureClipCells_data()
@@ -354,14 +476,19 @@ void CardSheetTest::pictureClipCells_data()
     QTest::addColumn<int>("cell");
     QTest::addColumn<int>("rank");
     QTest::addColumn<int>("suit");
+    QTest::addColumn<int>("scale");
 
-    QTest::newRow("0: ace of spades") << 0 << 1 << int(Suit::Spades);
-    QTest::newRow("12: king of spades") << 12 << 13 << int(Suit::Spades);
-    QTest::newRow("13: ace of hearts") << 13 << 1 << int(Suit::Hearts);
-    QTest::newRow("25: king of hearts") << 25 << 13 << int(Suit::Hearts);
-    QTest::newRow("26: ace of clubs") << 26 << 1 << int(Suit::Clubs);
-    QTest::newRow("39: ace of diamonds") << 39 << 1 << int(Suit::Diamonds);
-    QTest::newRow("51: king of diamonds") << 51 << 13 << int(Suit::Diamonds);
+    for (int scale = 1; scale <= 2; ++scale) {
+        QTest::addRow("0: ace of spades at %dx", scale) << 0 << 1 << int(Suit::Spades) << scale;
+        QTest::addRow("12: king of spades at %dx", scale) << 12 << 13 << int(Suit::Spades) << scale;
+        QTest::addRow("13: ace of hearts at %dx", scale) << 13 << 1 << int(Suit::Hearts) << scale;
+        QTest::addRow("25: king of hearts at %dx", scale) << 25 << 13 << int(Suit::Hearts) << scale;
+        QTest::addRow("26: ace of clubs at %dx", scale) << 26 << 1 << int(Suit::Clubs) << scale;
+        QTest::addRow("39: ace of diamonds at %dx", scale)
+            << 39 << 1 << int(Suit::Diamonds) << scale;
+        QTest::addRow("51: king of diamonds at %dx", scale)
+            << 51 << 13 << int(Suit::Diamonds) << scale;
+    }
 }
 
 // The program cuts the embedded sheet with PictureClip; each cut must be the
@@ -371,27 +498,95 @@ void CardSheetTest::pictureClipCells()
     QFETCH(int, cell);
     QFETCH(int, rank);
     QFETCH(int, suit);
-    const PictureClip clip(QPixmap(QStringLiteral(":/cards.bmp")), 4, 13);
+    QFETCH(int, scale);
+    const PictureClip clip(QPixmap(CardSheet::resource(scale)), 4, 13);
     const QImage picture = clip.graphicCell(cell).toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(picture.size(), QSize(71, 96));
+    const QString difference = firstDifference(picture, faceImage(rank, Suit(suit), scale));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
 
-    const cardart::IndexedImage face = cardart::renderFace(rank, Suit(suit));
-    for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x)
-            if (picture.pixel(x, y) != rgbOf(face.at(x, y)))
-                QFAIL(qPrintable(QStringLiteral("differs at (%1, %2)").arg(x).arg(y)));
+void CardSheetTest::gridEndsAtTheSheetEdge_data()
+{
+    QTest::addColumn<int>("scale");
+
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
 }
 
 void CardSheetTest::gridEndsAtTheSheetEdge()
 {
-    const PictureClip clip(QPixmap(QStringLiteral(":/cards.bmp")), 4, 13);
-    QCOMPARE(clip.cellWidth(), 71);
-    QCOMPARE(clip.cellHeight(), 96);
-    QCOMPARE(clip.cellRect(12).right(), 922);
-    QCOMPARE(clip.cellRect(51).right(), 922);
-    QCOMPARE(clip.cellRect(39).bottom(), 383);
-    QCOMPARE(clip.cellRect(51).bottom(), 383);
+    QFETCH(int, scale);
+    const PictureClip clip(QPixmap(CardSheet::resource(scale)), 4, 13);
+    QCOMPARE(clip.cellWidth(), 71 * scale);
+    QCOMPARE(clip.cellHeight(), 96 * scale);
+    QCOMPARE(clip.cellRect(12).right(), 923 * scale - 1);
+    QCOMPARE(clip.cellRect(51).right(), 923 * scale - 1);
+    QCOMPARE(clip.cellRect(39).bottom(), 384 * scale - 1);
+    QCOMPARE(clip.cellRect(51).bottom(), 384 * scale - 1);
     QVERIFY(clip.graphicCell(52).isNull());
+}
+
+void CardSheetTest::sheetScaleForTheScreen_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("scale");
+
+    QTest::newRow("1") << 1.0 << 1;
+    QTest::newRow("1.25") << 1.25 << 1;
+    QTest::newRow("1.5") << 1.5 << 2;
+    QTest::newRow("2") << 2.0 << 2;
+    QTest::newRow("3") << 3.0 << 2;
+}
+
+void CardSheetTest::sheetScaleForTheScreen()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, scale);
+    QCOMPARE(CardSheet::scaleFor(ratio), scale);
+}
+
+void CardSheetTest::cardBoxesShowTheFacesOfTheirScreen_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("rank");
+
+    QTest::newRow("box 1: ace of spades") << 1 << 1;
+    QTest::newRow("box 2: 7 of spades") << 2 << 7;
+    QTest::newRow("box 3: 10 of spades") << 3 << 10;
+    QTest::newRow("box 4: queen of spades") << 4 << 12;
+}
+
+// Run as it is, and by a second registration with QT_SCALE_FACTOR=2: the
+// window on a screen of ratio 2 cuts the 2x sheet, and each box shows its
+// face at the same logical size, one face pixel to one device pixel, cut
+// off at the box's client area.
+void CardSheetTest::cardBoxesShowTheFacesOfTheirScreen()
+{
+    QFETCH(int, box);
+    QFETCH(int, rank);
+    const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), factor);
+    const int scale = factor >= 2 ? 2 : 1;
+
+    GameTable table;
+    table.deal(1, 7, 10, 12);
+    CardBox *cardBox = table.card(box);
+    const QPixmap *picture = cardBox->picture();
+    QVERIFY(picture);
+    QCOMPARE(picture->devicePixelRatio(), qreal(scale));
+    QCOMPARE(picture->deviceIndependentSize(), QSizeF(71, 96));
+    const QImage face = faceImage(rank, Suit::Spades, scale);
+    const QString difference =
+        firstDifference(picture->toImage().convertToFormat(QImage::Format_RGB32), face);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    const QImage shown = cardBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.devicePixelRatio(), qreal(scale));
+    const QRect client = cardBox->contentsRect();
+    const QRect clientPixels(client.topLeft() * scale, client.size() * scale);
+    QCOMPARE(firstDifference(shown.copy(clientPixels),
+                             face.copy(0, 0, clientPixels.width(), clientPixels.height())),
+             QString());
 }
 
 void CardSheetTest::iconSizes_data()
@@ -463,36 +658,75 @@ void CardSheetTest::themePngsMatchTheIcon_data()
 void CardSheetTest::themePngsMatchTheIcon()
 {
     QFETCH(int, size);
-    const QByteArray png = toBytes(cardart::encodeIconPng(size));
+    const QByteArray png = toBytes(cardart::encodeThemeIconPng(size));
     const QImage fromPng = QImage::fromData(png, "PNG");
     QVERIFY(!fromPng.isNull());
     QCOMPARE(fromPng.convertToFormat(QImage::Format_ARGB32),
              iconImage(size).convertToFormat(QImage::Format_ARGB32));
 }
 
-void CardSheetTest::themeIconsScaleTheDrawingPixelForPixel_data()
+void CardSheetTest::themeIconsAreDrawnAtTheirOwnSize_data()
 {
     QTest::addColumn<int>("size");
-    QTest::addColumn<int>("drawnSize");
 
-    for (const cardart::ThemeIcon icon : cardart::themeIcons)
-        QTest::addRow("%dx%d from %dx%d", icon.size, icon.size, icon.drawnSize, icon.drawnSize)
-            << icon.size << icon.drawnSize;
+    for (const int size : cardart::themeIconSizes)
+        if (size != 16 && size != 32)
+            QTest::addRow("%dx%d", size, size) << size;
 }
 
-void CardSheetTest::themeIconsScaleTheDrawingPixelForPixel()
+// The sizes without a pixel drawing are drawn from the outlines at their own
+// size: their edges are smoothed, which no blow-up of the 32 x 32 drawing
+// has, and brought down to 32 x 32 they show the same picture as it does.
+void CardSheetTest::themeIconsAreDrawnAtTheirOwnSize()
 {
     QFETCH(int, size);
-    QFETCH(int, drawnSize);
-    QCOMPARE(size % drawnSize, 0);
-    const int scale = size / drawnSize;
-    const QImage fromPng =
-        QImage::fromData(toBytes(cardart::encodeIconPng(drawnSize, scale)), "PNG");
-    QCOMPARE(fromPng.size(), QSize(size, size));
-    // Every pixel of the drawing becomes a block of equal pixels, nothing blended.
-    const QImage drawn = iconImage(drawnSize).convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(fromPng.convertToFormat(QImage::Format_ARGB32),
-             drawn.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    const QByteArray png = toBytes(cardart::encodeThemeIconPng(size));
+    // Deflated: a 256 x 256 icon stored raw would take 256 KiB.
+    QVERIFY2(png.size() < 16 * 1024, qPrintable(QString::number(png.size())));
+    const QImage icon = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(icon.size(), QSize(size, size));
+
+    int partlyCovered = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            partlyCovered += qAlpha(icon.pixel(x, y)) > 0 && qAlpha(icon.pixel(x, y)) < 255;
+    QVERIFY2(partlyCovered >= size, qPrintable(QString::number(partlyCovered)));
+
+    // Brought to 32 x 32, it shows the drawing's colour inside each patch of
+    // one colour (a pixel whose eight neighbours match it); only the edges
+    // between patches may differ.
+    const QImage drawn = iconImage(32).convertToFormat(QImage::Format_ARGB32);
+    const QImage reduced = icon.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int inside = 0, alike = 0;
+    for (int y = 1; y < 31; ++y)
+        for (int x = 1; x < 31; ++x) {
+            bool patch = true;
+            for (int j = -1; j <= 1; ++j)
+                for (int i = -1; i <= 1; ++i)
+                    patch = patch && drawn.pixel(x + i, y + j) == drawn.pixel(x, y);
+            if (!patch)
+                continue;
+            const QRgb a = reduced.pixel(x, y), b = drawn.pixel(x, y);
+            const int distance = qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                                 qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
+            ++inside;
+            alike += distance < 128;
+        }
+    QVERIFY2(alike * 100 >= inside * 99,
+             qPrintable(QStringLiteral("%1 of %2 alike").arg(alike).arg(inside)));
+}
+
+void CardSheetTest::scalableIcon()
+{
+    QXmlStreamReader svg(QByteArray::fromStdString(cardart::themeIconSvg()));
+    QVERIFY(svg.readNextStartElement());
+    QCOMPARE(svg.name(), QLatin1String("svg"));
+    QCOMPARE(svg.attributes().value(QLatin1String("viewBox")), QLatin1String("0 0 32 32"));
+    int shapes = 0;
+    while (!svg.atEnd())
+        shapes += svg.readNext() == QXmlStreamReader::StartElement;
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QVERIFY(shapes > 10);
 }
 
 QTEST_MAIN(CardSheetTest)

@@ -7,6 +7,7 @@
 #include "game/AppInfo.h"
 #include "game/CardBox.h"
 #include "game/CardName.h"
+#include "game/CardSheet.h"
 #include "game/Counter.h"
 #include "game/Deal.h"
 #include "game/Design.h"
@@ -273,11 +274,16 @@ void Form1::Form_Load()
     s.gameCount = 0;
     s.noSolutionCount = 0;
     Label9->setText(QStringLiteral("0"));
-    // The sheet is cut once, here; a deal only hands these pictures out.
-    const PictureClip PictureClip1(QPixmap(QStringLiteral(":/cards.bmp")), 4, 13);
+    // The sheet is cut once, here; a deal only hands these pictures out. On a
+    // screen of high density the faces come from the sheet drawn at twice the
+    // pixels, shown at the same size; only that screen decodes it.
+    const int scale = CardSheet::scaleFor(*this);
+    const PictureClip PictureClip1(QPixmap(CardSheet::resource(scale)), 4, 13);
     for (int r = 0; r <= 12; ++r)
-        for (int suit = 0; suit < 4; ++suit)
+        for (int suit = 0; suit < 4; ++suit) {
             s.cardPic[r][suit] = PictureClip1.graphicCell(r + 13 * suit);
+            s.cardPic[r][suit].setDevicePixelRatio(scale);
+        }
     m_platform.shellOpen(this, QStringLiteral("Open"), homePageAddress(),
                          QCoreApplication::applicationDirPath());
 }

@@ -39,14 +39,18 @@ desktop-file-validate "$entry" || fail "$entry does not validate"
 grep -qx 'Exec=merovant' "$entry" || fail "the menu entry does not start merovant"
 grep -qx "Icon=$app_id" "$entry" || fail "the menu entry does not name the merovant icon"
 
-# Each icon is a PNG of its size: the signature, then IHDR's width and height.
-for size in 16 32 64 128 256; do
+# Each icon is a PNG of its size: the signature, then IHDR's width and height;
+# and a scalable one.
+for size in 16 22 24 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png
     [ -f "$icon" ] || fail "no icon $icon"
     [ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$icon is not a PNG"
     read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$icon")
     [ "$w" -eq "$size" ] && [ "$h" -eq "$size" ] || fail "$icon is ${w}x$h"
 done
+icon=$prefix/share/icons/hicolor/scalable/apps/$app_id.svg
+[ -f "$icon" ] || fail "no icon $icon"
+grep -q '<svg xmlns="http://www.w3.org/2000/svg"' "$icon" || fail "$icon is not an SVG image"
 
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 [ -f "$metainfo" ] || fail "no AppStream metadata $metainfo"

@@ -78,5 +78,27 @@ std::uint8_t inkOf(Suit suit)
     return suit == Suit::Hearts || suit == Suit::Diamonds ? Red : Black;
 }
 
+IndexedImage scale2x(const IndexedImage &image)
+{
+    IndexedImage out(2 * image.width(), 2 * image.height(), 0);
+    // Off the edge a pixel's neighbour is the pixel itself.
+    auto at = [&image](int x, int y, int fallbackX, int fallbackY) {
+        return image.contains(x, y) ? image.at(x, y) : image.at(fallbackX, fallbackY);
+    };
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const std::uint8_t p = image.at(x, y);
+            const std::uint8_t a = at(x, y - 1, x, y); // above
+            const std::uint8_t b = at(x + 1, y, x, y); // right
+            const std::uint8_t c = at(x - 1, y, x, y); // left
+            const std::uint8_t d = at(x, y + 1, x, y); // below
+            out.set(2 * x, 2 * y, c == a && c != d && a != b ? a : p);
+            out.set(2 * x + 1, 2 * y, a == b && a != c && b != d ? b : p);
+            out.set(2 * x, 2 * y + 1, d == c && d != b && c != a ? c : p);
+            out.set(2 * x + 1, 2 * y + 1, b == d && b != a && d != c ? d : p);
+        }
+    return out;
+}
+
 } // namespace detail
 } // namespace cardart

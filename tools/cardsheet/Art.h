@@ -34,15 +34,25 @@ inline IndexedImage parseArt(std::span<const char *const> rows, std::uint8_t sui
 
 std::uint8_t inkOf(Suit suit);
 
+// Doubles an image with the Scale2x (EPX) rule: a pixel's four quarters take
+// the colour of two neighbours that agree along a diagonal edge, so staircases
+// come out as finer steps instead of larger blocks.
+IndexedImage scale2x(const IndexedImage &image);
+
 enum class SymbolSize {
     Corner, // under the rank in the corner index
     Pip,    // the pips of 2 to 10 and the court cards' emblem
     Ace,    // the single large symbol of an ace
 };
 
-// The suit's symbol in its ink on a clear background.
-IndexedImage suitSymbol(Suit suit, SymbolSize size);
-// "A", "2".."10", "J", "Q", "K" in `ink` on a clear background.
-IndexedImage rankText(int rank, std::uint8_t ink);
+// Whether (u, v) of the unit square, v pointing down, lies inside the suit's
+// outline, the one the large symbols are sampled from.
+bool inSuitOutline(Suit suit, double u, double v);
+
+// The suit's symbol in its ink on a clear background, `scale` (1 or 2) times
+// the size of the sheet's own.
+IndexedImage suitSymbol(Suit suit, SymbolSize size, int scale = 1);
+// "A", "2".."10", "J", "Q", "K" in `ink` on a clear background, at `scale`.
+IndexedImage rankText(int rank, std::uint8_t ink, int scale = 1);
 
 } // namespace cardart::detail

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace cardart {
@@ -72,12 +73,19 @@ private:
     std::vector<std::uint8_t> m_pixels;
 };
 
-// One card, rank 1 (ace) to 13 (king), 71 x 96 pixels in sheet palette indexes.
-IndexedImage renderFace(int rank, Suit suit);
+// The sheet for screens of twice the pixel density: the same cards in the
+// same places at twice the pixels, drawn finer rather than doubled.
+inline constexpr int hiDpiScale = 2;
+
+// One card, rank 1 (ace) to 13 (king), 71 x 96 pixels times `scale` (1 or
+// 2) in sheet palette indexes.
+IndexedImage renderFace(int rank, Suit suit, int scale = 1);
 // All 52 faces: column c holds rank c + 1, row r holds Suit(r).
-IndexedImage renderSheet();
+IndexedImage renderSheet(int scale = 1);
 // An 8-bit Windows bitmap with a full 256-entry table led by `sheetPalette`.
 std::vector<std::uint8_t> encodeSheetBmp(const IndexedImage &sheet);
+// A deflated PNG of 8-bit indexes into `sheetPalette`, for the 2x sheet.
+std::vector<std::uint8_t> encodeSheetPng(const IndexedImage &sheet);
 
 // The icon uses the 16 colours of the classic VGA set; pixels with this
 // value are transparent.
@@ -89,18 +97,18 @@ IndexedImage renderIcon(int size);
 // A Windows icon holding every size in `iconSizes`, 4 bits per pixel with an
 // AND mask.
 std::vector<std::uint8_t> encodeIcon();
-// A truecolour PNG with alpha of one icon size, for desktop icon themes;
-// with a scale above 1 each pixel becomes a scale x scale block.
-std::vector<std::uint8_t> encodeIconPng(int size, int scale = 1);
+// A truecolour PNG with alpha of one size of the icon's drawings.
+std::vector<std::uint8_t> encodeIconPng(int size);
 
-// The icons of a desktop icon theme: each drawn size as it is, and larger
-// sizes scaled up pixel for pixel from the 32 x 32 drawing.
-struct ThemeIcon
-{
-    int size;      // of the theme's icon
-    int drawnSize; // of the drawing it shows
-};
-inline constexpr std::array<ThemeIcon, 5> themeIcons{
-    {{16, 16}, {32, 32}, {64, 32}, {128, 32}, {256, 32}}};
+// The sizes of the desktop icon theme. 16 and 32 are the icon's pixel
+// drawings; every other size is drawn from the outlines that the 32 x 32
+// drawing was made from, at its own size.
+inline constexpr std::array<int, 8> themeIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+// RGBA, row by row from the top: the outlines rendered at `size` pixels,
+// each pixel the average of 8 x 8 samples.
+std::vector<std::uint8_t> renderIconOutlines(int size);
+std::vector<std::uint8_t> encodeThemeIconPng(int size);
+// The same outlines as a scalable SVG document of 32 x 32 units.
+std::string themeIconSvg();
 
 } // namespace cardart

@@ -169,16 +169,21 @@ std::span<const char *const> figure(int rank)
 
 } // namespace
 
-void drawCourt(IndexedImage &face, int rank, Suit suit)
+void drawCourt(IndexedImage &face, int rank, Suit suit, int scale)
 {
+    // At 2x the figure is smoothed rather than redrawn; its pip is drawn
+    // afresh at that size.
     IndexedImage half = parseArt(figure(rank), dressFor(suit));
-    half.paste(suitSymbol(suit, SymbolSize::Pip), 2, 2, clear);
+    if (scale == 2)
+        half = scale2x(half);
+    half.paste(suitSymbol(suit, SymbolSize::Pip, scale), 2 * scale, 2 * scale, clear);
 
-    // The picture sits centred in a one-pixel black frame, clear of the
-    // corner indexes; blank art shows the card's white.
-    const int left = (cardWidth - half.width()) / 2;
-    const int top = (cardHeight - 2 * half.height()) / 2;
-    face.fillRect(left - 1, top - 1, half.width() + 2, 2 * half.height() + 2, Black);
+    // The picture sits centred in a black frame one 1x pixel wide, clear of
+    // the corner indexes; blank art shows the card's white.
+    const int left = (cardWidth * scale - half.width()) / 2;
+    const int top = (cardHeight * scale - 2 * half.height()) / 2;
+    face.fillRect(left - scale, top - scale, half.width() + 2 * scale,
+                  2 * half.height() + 2 * scale, Black);
     face.fillRect(left, top, half.width(), 2 * half.height(), White);
     face.paste(half, left, top, clear);
     face.paste(half.rotated180(), left, top + half.height(), clear);

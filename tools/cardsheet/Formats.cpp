@@ -4,8 +4,9 @@
 
 #include "CardArt.h"
 
-#include <algorithm>
 #include <stdexcept>
+
+#include <zlib.h>
 
 namespace cardart {
 namespace {
@@ -109,28 +110,31 @@ void putChunk(Bytes &out, const char *type, const Bytes &data)
     put32be(out, crc32(out.data() + start, out.size() - start));
 }
 
-// A zlib stream of stored blocks: the icons are tiny, and leaving them
-// uncompressed keeps the writer short and its output plainly deterministic.
-Bytes zlibStored(const Bytes &data)
+// The best compression zlib offers: the output depends only on the input and
+// on zlib's version, which the build takes from Debian.
+Bytes deflated(const Bytes &data)
 {
-    Bytes out{0x78, 0x01};
-    std::size_t pos = 0;
-    do {
-        const std::size_t n = std::min<std::size_t>(data.size() - pos, 0xFFFF);
-        const bool last = pos + n == data.size();
-        out.push_back(last ? 1 : 0);
-        put16(out, unsigned(n));
-        put16(out, unsigned(~n & 0xFFFF));
-        out.insert(out.end(), data.begin() + std::ptrdiff_t(pos),
-                   data.begin() + std::ptrdiff_t(pos + n));
-        pos += n;
-    } while (pos < data.size());
-    std::uint32_t a = 1, b = 0;
-    for (std::uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    put32be(out, (b << 16) | a);
+    uLongf length = compressBound(uLong(data.size()));
+    Bytes out(length);
+    if (compress2(out.data(), &length, data.data(), uLong(data.size()), Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("zlib cannot compress the image");
+    out.resize(length);
+    return out;
+}
+
+// A PNG of the given filtered rows; `palette` is written as PLTE when given.
+Bytes png(int width, int height, std::uint8_t colourType, const Bytes &palette, const Bytes &rows)
+{
+    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    put32be(header, std::uint32_t(width));
+    put32be(header, std::uint32_t(height));
+    header.insert(header.end(), {8, colourType, 0, 0, 0}); // 8 bits a sample, not interlaced
+    putChunk(out, "IHDR", header);
+    if (!palette.empty())
+        putChunk(out, "PLTE", palette);
+    putChunk(out, "IDAT", deflated(rows));
+    putChunk(out, "IEND", {});
     return out;
 }
 
@@ -156,6 +160,24 @@ std::vector<std::uint8_t> encodeSheetBmp(const IndexedImage &sheet)
         out.insert(out.end(), std::size_t(stride - sheet.width()), 0);
     }
     return out;
+}
+
+std::vector<std::uint8_t> encodeSheetPng(const IndexedImage &sheet)
+{
+    Bytes palette;
+    for (const Rgb c : sheetPalette)
+        palette.insert(palette.end(), {c.r, c.g, c.b});
+    Bytes rows;
+    rows.reserve(std::size_t(sheet.width() + 1) * std::size_t(sheet.height()));
+    for (int y = 0; y < sheet.height(); ++y) {
+        rows.push_back(0); // no row filter: runs of one index deflate well as they are
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (sheet.at(x, y) >= sheetPalette.size())
+                throw std::logic_error("sheet pixel outside the palette");
+            rows.push_back(sheet.at(x, y));
+        }
+    }
+    return png(sheet.width(), sheet.height(), 3, palette, rows);
 }
 
 std::vector<std::uint8_t> encodeIcon()
@@ -185,17 +207,14 @@ std::vector<std::uint8_t> encodeIcon()
     return out;
 }
 
-std::vector<std::uint8_t> encodeIconPng(int size, int scale)
+std::vector<std::uint8_t> encodeIconPng(int size)
 {
-    if (scale < 1)
-        throw std::invalid_argument("icon scale below 1");
     const IndexedImage image = renderIcon(size);
-    const int scaled = size * scale;
     Bytes raw;
-    for (int y = 0; y < scaled; ++y) {
+    for (int y = 0; y < size; ++y) {
         raw.push_back(0); // no row filter
-        for (int x = 0; x < scaled; ++x) {
-            const std::uint8_t v = image.at(x / scale, y / scale);
+        for (int x = 0; x < size; ++x) {
+            const std::uint8_t v = image.at(x, y);
             if (v == iconTransparent) {
                 raw.insert(raw.end(), {0, 0, 0, 0});
             } else {
@@ -205,15 +224,22 @@ std::vector<std::uint8_t> encodeIconPng(int size, int scale)
         }
     }
 
-    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    put32be(header, std::uint32_t(scaled));
-    put32be(header, std::uint32_t(scaled));
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, not interlaced
-    putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", zlibStored(raw));
-    putChunk(out, "IEND", {});
-    return out;
+    return png(size, size, 6, {}, raw); // RGBA
+}
+
+std::vector<std::uint8_t> encodeThemeIconPng(int size)
+{
+    if (size == 16 || size == 32)
+        return encodeIconPng(size);
+    const Bytes rgba = renderIconOutlines(size);
+    Bytes raw;
+    raw.reserve(rgba.size() + std::size_t(size));
+    for (int y = 0; y < size; ++y) {
+        raw.push_back(0);
+        const auto row = rgba.begin() + std::ptrdiff_t(y) * size * 4;
+        raw.insert(raw.end(), row, row + size * 4);
+    }
+    return png(size, size, 6, {}, raw);
 }
 
 } // namespace cardart

@@ -409,21 +409,44 @@ IndexedImage glyph(char c, std::uint8_t ink)
 
 } // namespace
 
-IndexedImage suitSymbol(Suit suit, SymbolSize size)
+bool inSuitOutline(Suit suit, double u, double v)
 {
+    return shapeOf(suit)(u, v);
+}
+
+IndexedImage suitSymbol(Suit suit, SymbolSize size, int scale)
+{
+    if (scale != 1 && scale != 2)
+        throw std::invalid_argument("symbols come at scale 1 and 2 only");
+    if (scale == 2 && size != SymbolSize::Ace) {
+        // Twice as large, the outline samples cleanly: draw it instead of the
+        // hand-made pixels, in the same box. The corner heart leaves its
+        // bottom row blank, as the hand-made one does.
+        const IndexedImage drawn =
+            size == SymbolSize::Corner ? cornerSymbol(suit) : pipSymbol(suit);
+        const int width = 2 * drawn.width(), height = 2 * drawn.height();
+        const int inked = suit == Suit::Hearts && size == SymbolSize::Corner ? height - 2 : height;
+        IndexedImage out(width, height, clear);
+        out.paste(rasterize(shapeOf(suit), width, inked, inkOf(suit)), 0, 0);
+        return out;
+    }
     switch (size) {
     case SymbolSize::Corner:
         return cornerSymbol(suit);
     case SymbolSize::Pip:
         return pipSymbol(suit);
     case SymbolSize::Ace:
-        return rasterize(shapeOf(suit), 31, 36, inkOf(suit));
+        return rasterize(shapeOf(suit), 31 * scale, 36 * scale, inkOf(suit));
     }
     throw std::logic_error("no such symbol size");
 }
 
-IndexedImage rankText(int rank, std::uint8_t ink)
+IndexedImage rankText(int rank, std::uint8_t ink, int scale)
 {
+    if (scale == 2)
+        return scale2x(rankText(rank, ink, 1));
+    if (scale != 1)
+        throw std::invalid_argument("rank text comes at scale 1 and 2 only");
     static const char *const names[] = {"A", "2", "3",  "4", "5", "6", "7",
                                         "8", "9", "10", "J", "Q", "K"};
     if (rank < 1 || rank > 13)

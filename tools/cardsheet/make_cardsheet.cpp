@@ -4,13 +4,14 @@
 
 // Writes the card sheet and the program icon drawn by the cardart library.
 //
-//   make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]
-//   make_cardsheet --png-dir DIR
+//   make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] [--theme-dir DIR]
+//   make_cardsheet --theme-dir DIR
 //
-// With --png-dir the icon is also written as PNG files laid out like a
-// desktop icon theme: DIR/16x16/apps/io.github.merovant.Merovant.png and so on, the larger sizes
-// scaled up from the drawings. The build makes the installed theme icons with
-// the second form.
+// --sheet-2x also writes the sheet drawn at twice the pixels. With
+// --theme-dir the icon is also written laid out like a desktop icon theme:
+// DIR/16x16/apps/io.github.merovant.Merovant.png and so on, each size drawn
+// at its own size, and DIR/scalable/apps/io.github.merovant.Merovant.svg. The
+// build makes the installed theme icons with the second form.
 
 #include "CardArt.h"
 
@@ -33,8 +34,9 @@ void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t
 
 int usage()
 {
-    std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--png-dir DIR]\n"
-                         "       make_cardsheet --png-dir DIR\n");
+    std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] "
+                         "[--theme-dir DIR]\n"
+                         "       make_cardsheet --theme-dir DIR\n");
     return 2;
 }
 
@@ -43,17 +45,20 @@ int usage()
 int main(int argc, char **argv)
 {
     std::vector<std::string> files;
-    std::string pngDir;
+    std::string themeDir;
+    std::string sheet2x;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--png-dir" && i + 1 < argc)
-            pngDir = argv[++i];
+        if (arg == "--theme-dir" && i + 1 < argc)
+            themeDir = argv[++i];
+        else if (arg == "--sheet-2x" && i + 1 < argc)
+            sheet2x = argv[++i];
         else if (arg.starts_with("-"))
             return usage();
         else
             files.push_back(arg);
     }
-    if (files.size() != 2 && !(files.empty() && !pngDir.empty()))
+    if (files.size() != 2 && !(files.empty() && sheet2x.empty() && !themeDir.empty()))
         return usage();
 
     try {
@@ -61,15 +66,22 @@ int main(int argc, char **argv)
             writeFile(files[0], cardart::encodeSheetBmp(cardart::renderSheet()));
             writeFile(files[1], cardart::encodeIcon());
         }
-        if (!pngDir.empty()) {
-            for (const cardart::ThemeIcon icon : cardart::themeIcons) {
-                const std::string sizeName =
-                    std::to_string(icon.size) + "x" + std::to_string(icon.size);
-                const auto dir = std::filesystem::path(pngDir) / sizeName / "apps";
+        if (!sheet2x.empty())
+            writeFile(sheet2x, cardart::encodeSheetPng(cardart::renderSheet(cardart::hiDpiScale)));
+        if (!themeDir.empty()) {
+            const std::filesystem::path theme(themeDir);
+            for (const int size : cardart::themeIconSizes) {
+                const auto dir =
+                    theme / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
                 std::filesystem::create_directories(dir);
                 writeFile(dir / "io.github.merovant.Merovant.png",
-                          cardart::encodeIconPng(icon.drawnSize, icon.size / icon.drawnSize));
+                          cardart::encodeThemeIconPng(size));
             }
+            const auto scalable = theme / "scalable" / "apps";
+            std::filesystem::create_directories(scalable);
+            const std::string svg = cardart::themeIconSvg();
+            writeFile(scalable / "io.github.merovant.Merovant.svg",
+                      std::vector<std::uint8_t>(svg.begin(), svg.end()));
         }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "make_cardsheet: %s\n", e.what());
