@@ -12,9 +12,12 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QTextLayout>
+#include <QtMath>
 
 namespace {
 // English as the C locale, then every language with a translation.
@@ -30,6 +33,18 @@ QString misfit(const QString &text, const QWidget *control, QSize needed, QSize 
         .arg(needed.height())
         .arg(room.width())
         .arg(room.height());
+}
+
+// The width and height of one line of text as it is drawn, glyphs that come
+// from fallback fonts (Chinese) included.
+QSize lineSize(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(10000);
+    layout.endLayout();
+    return {qCeil(line.naturalTextWidth()), qCeil(line.height())};
 }
 
 bool fitsIn(QSize needed, QSize room)
@@ -126,8 +141,7 @@ void TestLanguages::fits()
         button = about.findChild<QPushButton *>(name);
     if (button) {
         const QString text = button->text().remove(QLatin1Char('&'));
-        const QSize needed(button->fontMetrics().horizontalAdvance(text),
-                           button->fontMetrics().height());
+        const QSize needed = lineSize(text, button->font());
         QVERIFY2(fitsIn(needed, roomOf(button)),
                  qPrintable(misfit(text, button, needed, roomOf(button))));
     } else if (auto *label = about.findChild<QLabel *>(name)) {
@@ -143,8 +157,7 @@ void TestLanguages::fits()
             label->setText(QStringLiteral("999"));
         const QString text = label->text();
         QVERIFY2(!text.isEmpty() && text != "0", qPrintable(text));
-        const QSize needed(label->fontMetrics().horizontalAdvance(text),
-                           label->fontMetrics().height());
+        const QSize needed = lineSize(text, label->font());
         QVERIFY2(fitsIn(needed, label->contentsRect().size()),
                  qPrintable(misfit(text, label, needed, label->contentsRect().size())));
     } else {
@@ -154,8 +167,9 @@ void TestLanguages::fits()
         QStringList texts;
         for (QAction *action : bar->actions())
             texts << action->text();
-        QVERIFY2(bar->sizeHint().width() <= table.form.width(),
-                 qPrintable(misfit(texts.join(' '), bar, bar->sizeHint(), table.form.size())));
+        const QSize room = table.form.centralWidget()->size();
+        QVERIFY2(bar->sizeHint().width() <= room.width(),
+                 qPrintable(misfit(texts.join(' '), bar, bar->sizeHint(), room)));
     }
 }
 
@@ -168,33 +182,42 @@ void TestLanguages::plays_data()
     QTest::addColumn<QString>("lost");
     QTest::addColumn<QString>("noSolution");
     QTest::addColumn<QString>("help"); // how the Help text begins
+    QTest::addColumn<QString>("ok");   // the message box's button, from Qt's own translation
 
-    const QStringList english{"No card",
-                              "Seven of hearts",
-                              "Ace of spades",
-                              "Congradulations, you got 24",
-                              "You failed. Try a new game",
-                              "No solution.",
-                              "Merovant is a very easy card game. The purpose"};
-    auto row = [](const char *language, const QStringList &texts) {
-        QTest::newRow(language) << QString::fromLatin1(language) << texts[0]
-                                << QStringList{texts[1], texts[2]} << texts[3] << texts[4]
-                                << texts[5] << texts[6];
+    struct Texts
+    {
+        const char *noCard, *sevenOfHearts, *aceOfSpades, *won, *lost, *noSolution, *help, *ok;
     };
+    auto row = [](const char *language, const Texts &t) {
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(t.noCard)
+                                << QStringList{t.sevenOfHearts, t.aceOfSpades}
+                                << QString::fromUtf8(t.won) << QString::fromUtf8(t.lost)
+                                << QString::fromUtf8(t.noSolution) << QString::fromUtf8(t.help)
+                                << QString::fromUtf8(t.ok);
+    };
+    const Texts english{"No card",
+                        "Seven of hearts",
+                        "Ace of spades",
+                        "Congradulations, you got 24",
+                        "You failed. Try a new game",
+                        "No solution.",
+                        "Merovant is a very easy card game. The purpose",
+                        "OK"};
     row("C", english);
     row("en_GB", english);
     // A language without a translation stays in English.
     row("it", english);
-    row("de", {"Keine Karte", "Herz-Sieben", "Pik-Ass", "Glückwunsch, du hast 24!",
-               "Verloren. Auf ein Neues!", "Keine Lösung.", "Merovant ist ein ganz einfaches"});
+    row("de",
+        {"Keine Karte", "Herz-Sieben", "Pik-Ass", "Glückwunsch, du hast 24!",
+         "Verloren. Auf ein Neues!", "Keine Lösung.", "Merovant ist ein ganz einfaches", "OK"});
     row("fr", {"Aucune carte", "Sept de cœur", "As de pique", "Bravo, vous avez fait 24\u00a0!",
                "Perdu\u00a0! Une autre donne\u00a0?", "Pas de solution.",
-               "Merovant est un jeu de cartes"});
-    row("es",
-        {"Sin carta", "Siete de corazones", "As de picas", "¡Enhorabuena, has hecho 24!",
-         "Has perdido. ¡Otra partida!", "No hay solución.", "Merovant es un juego de cartas"});
+               "Merovant est un jeu de cartes", "OK"});
+    row("es", {"Sin carta", "Siete de corazones", "As de picas", "¡Enhorabuena, has hecho 24!",
+               "Has perdido. ¡Otra partida!", "No hay solución.", "Merovant es un juego de cartas",
+               "Aceptar"});
     row("zh_CN", {"无牌", "红桃7", "黑桃A", "恭喜，你算出了 24 点！", "算错了，再来一局吧",
-                  "无解。", "Merovant 是一款非常简单的纸牌游戏"});
+                  "无解。", "Merovant 是一款非常简单的纸牌游戏", "确定"});
 }
 
 // Only words change: the running result keeps its number text, which the game
@@ -208,6 +231,7 @@ void TestLanguages::plays()
     QFETCH(QString, lost);
     QFETCH(QString, noSolution);
     QFETCH(QString, help);
+    QFETCH(QString, ok);
     Translations::install(QLocale(language));
 
     GameTable table;
@@ -246,6 +270,9 @@ void TestLanguages::plays()
     table.choose("help");
     QCOMPARE(table.platform.messages.size(), 1);
     QVERIFY2(table.platform.messages[0].startsWith(help), qPrintable(table.platform.messages[0]));
+    QCOMPARE(
+        QMessageBox(QMessageBox::NoIcon, {}, {}, QMessageBox::Ok).button(QMessageBox::Ok)->text(),
+        ok);
 }
 
 QTEST_MAIN(TestLanguages)
