@@ -6,10 +6,11 @@
 # configures and builds a tree.
 
 # What building the program needs; Qt's lupdate and lrelease compile its
-# translations. What it needs to run as built: the fonts of its windows (Liberation
-# Sans, and a Chinese face for the Chinese translation) and Qt's own translations.
+# translations. What it needs to run as built: the fonts of its windows
+# (Liberation Sans, Lato, and a Chinese face for the Chinese translation) and
+# Qt's own translations.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools
-    fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei qt6-translations-l10n)
+    fonts-liberation2 fonts-lato fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
 # What checking the program on a real X server and its installed files needs:
 # the X server, X tools to find and click its window, and the validators of the
 # menu entry and the AppStream metadata.

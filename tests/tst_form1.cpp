@@ -4,7 +4,9 @@
 
 #include "GameTable.h"
 
+#include "about/frmAbout.h"
 #include "game/CardBox.h"
+#include "game/Design.h"
 #include "game/PictureClip.h"
 
 #include <QAction>
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
@@ -27,6 +31,9 @@ private slots:
     void fonts();
     void colours_data();
     void colours();
+    void labelsStayReadableOnADarkPalette_data();
+    void labelsStayReadableOnADarkPalette();
+    void tableIsTheButtonFace();
     void tabOrderAndFocus();
     void windowIsFixedInSize();
     void menuBarHoldsThreeCommands();
@@ -38,6 +45,9 @@ private slots:
     void showsTheFaceOfEachValueAndSuit_data();
     void showsTheFaceOfEachValueAndSuit();
     void cardPicturesAreTheSheetsCells();
+    void cardBoxShowsItsFaceInsideASunkenBorder();
+    void cardBoxClicks_data();
+    void cardBoxClicks();
     void dealsSpreadValuesAndSuitsExactly();
     void gameCountStopsAtItsLargestValue();
 };
@@ -107,7 +117,8 @@ void Form1Test::layout()
     if (auto *button = qobject_cast<QPushButton *>(control))
         QCOMPARE(button->text(), caption);
     else if (auto *label = qobject_cast<QLabel *>(control))
-        QCOMPARE(label->text(), caption);
+        QCOMPARE((std::pair{label->text(), label->alignment()}),
+                 (std::pair{caption, Qt::AlignLeft | Qt::AlignTop}));
     else
         QVERIFY(qobject_cast<CardBox *>(control));
 }
@@ -179,6 +190,77 @@ void Form1Test::colours()
     const QColor expected =
         background.isValid() ? background : QGuiApplication::palette().color(QPalette::Button);
     QCOMPARE(label->palette().color(label->backgroundRole()), expected);
+}
+
+namespace {
+QPalette darkPalette(const QColor &face, const QColor &base, const QColor &highlight)
+{
+    QPalette dark(Qt::white, face, face.lighter(150), face.darker(150), face.darker(120), Qt::white,
+                  Qt::white, base, face);
+    dark.setColor(QPalette::Highlight, highlight);
+    return dark;
+}
+
+// The colour behind a label's text: its own when it paints one, else its window's.
+QColor backgroundOf(const QWidget *widget)
+{
+    while (!widget->autoFillBackground() && !widget->isWindow())
+        widget = widget->parentWidget();
+    return widget->palette().color(widget->backgroundRole());
+}
+} // namespace
+
+// The design's colours were chosen for a light palette; on a dark one every
+// label must still read at WCAG's 3:1.
+void Form1Test::labelsStayReadableOnADarkPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("name");
+
+    const std::pair<const char *, QPalette> palettes[] = {
+        {"fusion dark",
+         darkPalette(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a), QColor(0x2a, 0x82, 0xda))},
+        {"gtk dark",
+         darkPalette(QColor(0x30, 0x30, 0x30), QColor(0x1e, 0x1e, 0x1e), QColor(0x35, 0x84, 0xe4))},
+        {"black", darkPalette(Qt::black, Qt::black, QColor(0x00, 0x00, 0x80))},
+    };
+    for (const auto &[paletteName, palette] : palettes)
+        for (const char *name :
+             {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8",
+              "Label9", "lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"})
+            QTest::addRow("%s %s", paletteName, name) << palette << QString::fromLatin1(name);
+}
+
+void Form1Test::labelsStayReadableOnADarkPalette()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QString, name);
+
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(palette);
+    auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+    GameTable table;
+    table.choose("about");
+    QWidget *window = name.startsWith(QLatin1String("lbl"))
+                          ? static_cast<QWidget *>(GameTable::aboutBoxes().constFirst())
+                          : &table.form;
+    auto *label = window->findChild<QLabel *>(name);
+    QVERIFY(label);
+    const QColor text = label->palette().color(label->foregroundRole());
+    const double ratio = Design::contrast(text, backgroundOf(label));
+    QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                          .arg(text.name(), backgroundOf(label).name())
+                                          .arg(ratio)));
+}
+
+// Nothing but the button face shows where no control stands.
+void Form1Test::tableIsTheButtonFace()
+{
+    GameTable table;
+    const QImage shown = table.form.centralWidget()->grab().toImage();
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (const QPoint empty : {QPoint(0, 0), QPoint(470, 8), QPoint(470, 220), QPoint(160, 150)})
+        QCOMPARE(shown.pixelColor(empty), face);
 }
 
 void Form1Test::tabOrderAndFocus()
@@ -411,3 +493,88 @@ void Form1Test::gameCountStopsAtItsLargestValue()
 
 QTEST_MAIN(Form1Test)
 #include "tst_form1.moc"
+
+// The face sits at the upper-left corner of the client area, cut off at its
+// right and bottom; the sunken border around it stays as an empty box draws it.
+void Form1Test::cardBoxShowsItsFaceInsideASunkenBorder()
+{
+    GameTable table;
+    CardBox *box = table.card(1);
+    const QImage empty = box->grab().toImage();
+    table.deal(13, 1, 1, 1);
+    const QImage dealt = box->grab().toImage();
+    const QImage face = box->picture()->toImage();
+    const QRect inside = box->contentsRect();
+    QVERIFY(face.width() > inside.width() && face.height() > inside.height());
+
+    for (int y = 0; y < dealt.height(); ++y)
+        for (int x = 0; x < dealt.width(); ++x) {
+            const QPoint at(x, y);
+            const QColor expected =
+                inside.contains(at) ? face.pixelColor(at - inside.topLeft()) : empty.pixelColor(at);
+            if (dealt.pixelColor(at) != expected)
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+    // Sunken: the shadow falls on the upper and left edges.
+    const QPoint lowerRight(empty.width() - 1, empty.height() - 1);
+    QVERIFY(empty.pixelColor(0, 0).lightness() < empty.pixelColor(lowerRight).lightness());
+}
+
+// A click is a left press and release inside the box, or Space or Enter on
+// it; the second press of a double-click is no click, and a held key clicks
+// once. Each gesture is a list of steps: "press in", "release out",
+// "doubleclick in", "rightclick in", "key Space", "held Space".
+void Form1Test::cardBoxClicks_data()
+{
+    QTest::addColumn<QStringList>("gesture");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("press and release inside") << QStringList{"press in", "release in"} << 1;
+    QTest::newRow("released outside") << QStringList{"press in", "release out"} << 0;
+    QTest::newRow("pressed outside") << QStringList{"press out", "release in"} << 0;
+    QTest::newRow("double-click") << QStringList{"doubleclick in"} << 1;
+    QTest::newRow("right button") << QStringList{"rightclick in"} << 0;
+    QTest::newRow("Space") << QStringList{"key Space"} << 1;
+    QTest::newRow("Enter") << QStringList{"key Enter"} << 1;
+    QTest::newRow("held Space") << QStringList{"held Space"} << 1;
+    QTest::newRow("held Return") << QStringList{"held Return"} << 1;
+}
+
+void Form1Test::cardBoxClicks()
+{
+    QFETCH(QStringList, gesture);
+    QFETCH(int, clicks);
+
+    GameTable table;
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    CardBox *box = table.card(2);
+    box->setFocus();
+    QSignalSpy clicked(box, &CardBox::clicked);
+    // Mouse input goes to the window, as the window system delivers it.
+    QWindow *window = table.form.windowHandle();
+    const QPoint in = box->mapTo(&table.form, box->rect().center());
+    const QPoint out = box->mapTo(&table.form, QPoint(box->width() + 5, box->height() / 2));
+    for (const QString &step : gesture) {
+        const auto [action, what] =
+            std::pair{step.section(QLatin1Char(' '), 0, 0), step.section(QLatin1Char(' '), 1)};
+        const QPoint where = what == QLatin1String("out") ? out : in;
+        const auto key = static_cast<Qt::Key>(QKeySequence::fromString(what)[0].key());
+        if (action == QLatin1String("press"))
+            QTest::mousePress(window, Qt::LeftButton, {}, where);
+        else if (action == QLatin1String("release"))
+            QTest::mouseRelease(window, Qt::LeftButton, {}, where);
+        else if (action == QLatin1String("doubleclick"))
+            QTest::mouseDClick(window, Qt::LeftButton, {}, where);
+        else if (action == QLatin1String("rightclick"))
+            QTest::mouseClick(window, Qt::RightButton, {}, where);
+        else if (action == QLatin1String("key"))
+            QTest::keyClick(box, key);
+        else if (action == QLatin1String("held")) {
+            QTest::keyPress(box, key);
+            QTest::simulateEvent(box, true, key, {}, QString(), true);
+            QTest::keyRelease(box, key);
+        }
+    }
+    QCOMPARE(clicked.size(), clicks);
+}

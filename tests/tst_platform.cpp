@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -111,10 +112,22 @@ void PlatformTest::messageBoxHasTitleTextAndOneOkButton()
     int buttons = 0;
     bool noIcon = false;
     Qt::WindowModality modality = Qt::NonModal;
-    QTimer::singleShot(0, [&] {
+    // The box is looked for until it shows; should it never become the
+    // active modal widget, every message box is closed after five seconds,
+    // so that the test fails instead of hanging.
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box) {
+            if (waited.hasExpired(5000))
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    if (auto *stray = qobject_cast<QMessageBox *>(window))
+                        stray->reject();
             return;
+        }
+        poll.stop();
         title = box->windowTitle();
         text = box->text();
         buttons = int(box->buttons().size());
@@ -122,6 +135,7 @@ void PlatformTest::messageBoxHasTitleTextAndOneOkButton()
         modality = box->windowModality();
         box->button(QMessageBox::Ok)->click();
     });
+    poll.start(10);
     DesktopPlatform platform;
     platform.showMessage(QStringLiteral("You have clicked this card!"));
     QCOMPARE(title, QStringLiteral("Merovant"));

@@ -5,6 +5,7 @@
 #include "GameTable.h"
 
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -35,6 +36,7 @@ private slots:
     void operatorPresses_data();
     void operatorPresses();
     void opCountStopsAtItsLargestValue();
+    void aDoubleClickOnAnOperatorIsTwoPresses();
     void plays_data();
     void plays();
     void theOverviewDealStepByStep();
@@ -42,6 +44,8 @@ private slots:
     void aTakenCardIsRefused();
     void winCountStopsAtItsLargestValue();
     void playIgnoresTheUsersLocale();
+    void playsByKeysAlone_data();
+    void playsByKeysAlone();
 };
 
 void PlayTest::operatorPresses_data()
@@ -424,3 +428,75 @@ void PlayTest::playIgnoresTheUsersLocale()
 
 QTEST_MAIN(PlayTest)
 #include "tst_play.moc"
+
+// Unlike a card, a button takes both clicks of a double-click.
+void PlayTest::aDoubleClickOnAnOperatorIsTwoPresses()
+{
+    GameTable table;
+    table.deal(4, 6, 1, 1);
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table.form));
+    QPushButton *plus = table.button("Command3");
+    QTest::mouseDClick(table.form.windowHandle(), Qt::LeftButton, {},
+                       plus->mapTo(&table.form, plus->rect().center()));
+    QCOMPARE(table.state().opCount, 2);
+}
+
+// Keys press the same controls as the mouse: the rules of play, the
+// refusals included, hold the same.
+void PlayTest::playsByKeysAlone_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QStringList>("counts"); // won, lost, no solution, total
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("open");
+
+    QTest::newRow("F2 and the main keys win")
+        << "F2 1 * 2 * 3 * 4" << won << QStringList{"1", "0", "0", "1"} << 0 << true;
+    QTest::newRow("Ctrl+N and the keypad win")
+        << "Ctrl+N Num+1 Num+* Num+2 Num+* Num+3 Num+* Num+4" << won
+        << QStringList{"1", "0", "0", "1"} << 0 << true;
+    QTest::newRow("a lost deal") << "F2 1 + 2 - 3 / 4" << lost << QStringList{"0", "1", "0", "1"}
+                                 << 0 << true;
+    QTest::newRow("a taken card is refused")
+        << "F2 1 1"
+        << " 4" << QStringList{"0", "0", "0", "1"} << 1 << true;
+    QTest::newRow("a held card key takes the card once")
+        << "F2 2~"
+        << " 6" << QStringList{"0", "0", "0", "1"} << 0 << true;
+    QTest::newRow("New Game is refused while the deal is open")
+        << "F2 1 F2 Ctrl+N"
+        << " 4" << QStringList{"0", "0", "0", "1"} << 0 << true;
+    QTest::newRow("Return presses the focused button: Answer")
+        << "F2 Tab Tab Tab Tab Tab Return"
+        << "(( 6/ 1)/ 1)* 4=24" << QStringList{"0", "1", "0", "1"} << 0 << true;
+    QTest::newRow("Enter presses the focused button: New Game")
+        << "Enter 3"
+        << " 1" << QStringList{"0", "0", "0", "1"} << 0 << true;
+    QTest::newRow("F1 shows the help") << "F2 1 F1"
+                                       << " 4" << QStringList{"0", "0", "0", "1"} << 1 << true;
+    QTest::newRow("Ctrl+Q quits") << "F2 1 Ctrl+Q"
+                                  << " 4" << QStringList{"0", "0", "0", "1"} << 0 << false;
+}
+
+void PlayTest::playsByKeysAlone()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    QFETCH(QStringList, counts);
+    QFETCH(int, messages);
+    QFETCH(bool, open);
+
+    GameTable table;
+    table.platform.queueDeal(4, 6, 1, 1);
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.type(keys);
+    QCOMPARE(table.text("Label1"), result);
+    QCOMPARE((QStringList{table.text("Label2"), table.text("Label9"), table.text("Label6"),
+                          table.text("Label3")}),
+             counts);
+    QCOMPARE(table.platform.messages.size(), messages);
+    QCOMPARE(table.form.isVisible(), open);
+}

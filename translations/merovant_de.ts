@@ -158,6 +158,10 @@
         <source>You failed. Try a new game</source>
         <translation>Verloren. Auf ein Neues!</translation>
     </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Tastenkürzel: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

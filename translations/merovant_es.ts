@@ -158,6 +158,10 @@
         <source>You failed. Try a new game</source>
         <translation>Has perdido. ¡Otra partida!</translation>
     </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Atajo: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

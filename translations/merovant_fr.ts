@@ -158,6 +158,10 @@
         <source>You failed. Try a new game</source>
         <translation>Perdu&#xa0;! Une autre donne&#xa0;?</translation>
     </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>Raccourci&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -158,6 +158,10 @@
         <source>You failed. Try a new game</source>
         <translation>算错了，再来一局吧</translation>
     </message>
+    <message>
+        <source>Shortcut: %1</source>
+        <translation>快捷键：%1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -9,6 +9,7 @@
 #include "game/Design.h"
 #include "platform/Platform.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -77,11 +78,6 @@ void frmAbout::buildWindow()
         l->setAccessibleDescription(QLatin1String(name));
         return l;
     };
-    auto blackText = [](QLabel *l) {
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(palette);
-    };
     auto button = [this](const char *name, const QString &caption, QRect place) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
@@ -114,9 +110,7 @@ void frmAbout::buildWindow()
         tr("Merovant is a card game of mental arithmetic. Four cards are dealt; make 24 from "
            "their values with plus, minus, multiply and divide, using each card once. Stuck? "
            "Press Answer and the computer shows a way, if there is one."));
-    blackText(lblDescription);
     lblTitle = label("lblTitle", twips(1050, 240, 3885, 480));
-    blackText(lblTitle);
 
     auto *highlight = new Line(this, Qt::white);
     highlight->setObjectName(QStringLiteral("Line1_0"));
@@ -126,10 +120,29 @@ void frmAbout::buildWindow()
     lblDisclaimer = label("lblDisclaimer", twips(255, 2625, 3870, 825));
     lblDisclaimer->setText(tr("Merovant is free software. It is provided as is, without "
                               "warranty of any kind; use it at your own risk."));
-    blackText(lblDisclaimer);
 
     setTabOrder(cmdOK, picIcon);
     setTabOrder(picIcon, cmdSysInfo);
+    applyColours();
+}
+
+// Black text on the dialog's own background, readable on a dark one too.
+void frmAbout::applyColours()
+{
+    const QPalette &system = palette();
+    const QColor text = Design::textColour(Qt::black, system.color(QPalette::Window), system);
+    for (QLabel *label : {lblTitle, lblDescription, lblDisclaimer}) {
+        QPalette own = system;
+        own.setColor(QPalette::WindowText, text);
+        label->setPalette(own);
+    }
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && lblTitle)
+        applyColours();
 }
 
 void frmAbout::Show()

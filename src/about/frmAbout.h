@@ -38,8 +38,12 @@ public:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildWindow();
+    void applyColours();
     void Form_Load();
 
     Platform &m_platform;

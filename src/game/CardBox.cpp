@@ -106,6 +106,11 @@ void CardBox::mouseReleaseEvent(QMouseEvent *event)
         click();
 }
 
+void CardBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void CardBox::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {

@@ -10,7 +10,8 @@ class QPixmap;
 
 // A sunken box that shows one card face at its upper-left corner, at its
 // natural size, and reports clicks, from the mouse, from Space or Enter when
-// it has the focus, and from assistive technology's press action. The face is
+// it has the focus, and from assistive technology's press action. The second
+// press of a double-click is no click: a double-click takes a card once. The face is
 // borrowed, never copied: the box only points at a picture that its owner
 // keeps. Its accessible name says which card it shows.
 class CardBox : public QFrame
@@ -33,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -4,12 +4,16 @@
 
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QStringList>
 
-// The windows are designed in twips and Windows fonts; this turns the design
-// into pixels and installed faces.
+class QPalette;
+
+// The windows are designed in twips, Windows fonts and a light colour
+// scheme; this turns the design into pixels, installed faces and colours
+// that stay readable under the desktop's palette.
 namespace Design {
 // At 96 dpi 15 twips make a pixel.
 constexpr int px(int twips)
@@ -22,9 +26,23 @@ inline QRect twips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-// The designed face, or where it is missing the nearest installed plain
-// sans-serif, at the same size and weight.
+// Liberation Sans, whose widths are Arial's, so that every caption fits the
+// design's controls; then the designed face and the fallbacks, at the same
+// size and weight.
 QFont sansSerif(qreal points, bool bold = false);
-// The heavy face of the result line, or the boldest installed sans-serif.
+// Lato Black for the result line, as heavy as the designed Arial Black and
+// a little narrower; then that face and the boldest installed sans-serif.
 QFont heavySansSerif(qreal points);
+
+// WCAG's contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrast(const QColor &a, const QColor &b);
+// A palette whose button text is lighter than its button face.
+bool isDark(const QPalette &palette);
+// The least needed to read `ink` on `background` at 3:1: the ink itself
+// when it already does, else the ink blended towards white or black,
+// whichever reads better on that background.
+QColor legible(const QColor &ink, const QColor &background);
+// The design's colours were chosen for a light palette and stand there as
+// they are; on a dark one they are made legible.
+QColor textColour(const QColor &designed, const QColor &background, const QPalette &palette);
 } // namespace Design

@@ -17,10 +17,13 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -39,12 +42,14 @@ const QFont &windowFont()
     return font;
 }
 
-QPalette colours(QWidget *widget, const QColor &text, const QColor &background)
+// Text on its own background, where the text stays readable on a dark
+// desktop palette too.
+void paint(QLabel *label, const QColor &designed, const QColor &background, const QPalette &system)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
+    QPalette palette = system;
+    palette.setColor(QPalette::WindowText, Design::textColour(designed, background, system));
     palette.setColor(QPalette::Window, background);
-    return palette;
+    label->setPalette(palette);
 }
 } // namespace
 
@@ -52,6 +57,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
 {
     buildWindow();
     connectHandlers();
+    bindKeys();
     Form_Load();
 }
 
@@ -79,9 +85,6 @@ void Form1::buildWindow()
     setCentralWidget(table);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QColor buttonFace = palette().color(QPalette::Button);
-    const QColor buttonText = palette().color(QPalette::ButtonText);
-
     auto button = [table](const char *name, const QString &caption, QRect place) {
         auto *b = new QPushButton(caption, table);
         b->setObjectName(QLatin1String(name));
@@ -90,8 +93,7 @@ void Form1::buildWindow()
         b->setAutoDefault(false);
         return b;
     };
-    auto label = [&](const char *name, const QString &caption, QRect place, const QFont &font,
-                     const QColor &text, const QColor &background = {}) {
+    auto label = [table](const char *name, const QString &caption, QRect place, const QFont &font) {
         auto *l = new QLabel(caption, table);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(place);
@@ -101,13 +103,9 @@ void Form1::buildWindow()
         l->setAccessibleDescription(QLatin1String(name));
         l->setAutoFillBackground(true);
         l->setBackgroundRole(QPalette::Window);
-        l->setPalette(colours(l, text, background.isValid() ? background : buttonFace));
         return l;
     };
     const QFont captionFont = Design::sansSerif(8.25, true);
-    const QColor green(0x00, 0xFF, 0x00);
-    const QColor blue(0x00, 0x00, 0xFF);
-    const QColor red(0xFF, 0x00, 0x00);
 
     Command1 = button("Command1", tr("New Game"), twips(5280, 240, 1335, 495));
     for (int i = 0; i < 4; ++i) {
@@ -118,21 +116,20 @@ void Form1::buildWindow()
     }
     Command2 = button("Command2", tr("Answer"), twips(5280, 840, 1335, 495));
     Label1 = label("Label1", QStringLiteral("0"), twips(240, 2520, 4695, 495),
-                   Design::heavySansSerif(12), palette().color(QPalette::Highlight),
-                   QColor(0x80, 0xFF, 0xFF));
+                   Design::heavySansSerif(12));
     Command3 = button("Command3", tr("Plus (+)"), twips(240, 1800, 1095, 360));
     Command4 = button("Command4", tr("Minus (-)"), twips(1440, 1800, 1095, 375));
     Command5 = button("Command5", tr("Multiply (*)"), twips(2640, 1800, 1095, 375));
     Command6 = button("Command6", tr("Divide (/)"), twips(3840, 1800, 1095, 375));
-    Label2 = label("Label2", QStringLiteral("0"), twips(6360, 1680, 615, 375), windowFont(), green);
-    Label3 =
-        label("Label3", QStringLiteral("0"), twips(6360, 2760, 615, 375), windowFont(), buttonText);
-    Label4 = label("Label4", tr("You won:"), twips(5280, 1800, 975, 255), captionFont, green);
-    Label5 = label("Label5", tr("Total:"), twips(5280, 2880, 1095, 255), captionFont, buttonText);
-    Label6 = label("Label6", QStringLiteral("0"), twips(6360, 2400, 615, 375), windowFont(), blue);
-    Label7 = label("Label7", tr("No solution:"), twips(5280, 2520, 1095, 255), captionFont, blue);
-    Label8 = label("Label8", tr("You lost:"), twips(5280, 2160, 975, 255), captionFont, red);
-    Label9 = label("Label9", QStringLiteral("0"), twips(6360, 2040, 495, 375), windowFont(), red);
+    Label2 = label("Label2", QStringLiteral("0"), twips(6360, 1680, 615, 375), windowFont());
+    Label3 = label("Label3", QStringLiteral("0"), twips(6360, 2760, 615, 375), windowFont());
+    Label4 = label("Label4", tr("You won:"), twips(5280, 1800, 975, 255), captionFont);
+    Label5 = label("Label5", tr("Total:"), twips(5280, 2880, 1095, 255), captionFont);
+    Label6 = label("Label6", QStringLiteral("0"), twips(6360, 2400, 615, 375), windowFont());
+    Label7 = label("Label7", tr("No solution:"), twips(5280, 2520, 1095, 255), captionFont);
+    Label8 = label("Label8", tr("You lost:"), twips(5280, 2160, 975, 255), captionFont);
+    Label9 = label("Label9", QStringLiteral("0"), twips(6360, 2040, 495, 375), windowFont());
+    applyColours();
 
     // Each count is read out with its caption.
     Label4->setBuddy(Label2);
@@ -160,6 +157,33 @@ void Form1::buildWindow()
     about = command("about", tr("About"));
 }
 
+// The result line has a fixed light cyan behind it; the counts and their
+// captions stand on the button face. Each count has its caption's colour.
+void Form1::applyColours()
+{
+    const QPalette &system = palette();
+    const QColor face = system.color(QPalette::Button);
+    const QColor green(0x00, 0xFF, 0x00);
+    const QColor blue(0x00, 0x00, 0xFF);
+    const QColor red(0xFF, 0x00, 0x00);
+    paint(Label1, system.color(QPalette::Highlight), QColor(0x80, 0xFF, 0xFF), system);
+    paint(Label2, green, face, system);
+    paint(Label4, green, face, system);
+    paint(Label8, red, face, system);
+    paint(Label9, red, face, system);
+    paint(Label7, blue, face, system);
+    paint(Label6, blue, face, system);
+    paint(Label5, system.color(QPalette::ButtonText), face, system);
+    paint(Label3, system.color(QPalette::ButtonText), face, system);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && Label1)
+        applyColours();
+}
+
 void Form1::connectHandlers()
 {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -174,6 +198,71 @@ void Form1::connectHandlers()
     connect(quit, &QAction::triggered, this, &Form1::quit_Click);
     connect(help, &QAction::triggered, this, &Form1::help_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
+}
+
+namespace {
+// "Shortcut: F2, Ctrl+N", for the keys as the player's keyboard labels them.
+QString keyTip(const QList<QKeySequence> &keys)
+{
+    QStringList names;
+    for (const QKeySequence &key : keys)
+        if (!(key[0].keyboardModifiers() & Qt::KeypadModifier))
+            names << key.toString(QKeySequence::NativeText);
+    return Form1::tr("Shortcut: %1").arg(names.join(QLatin1String(", ")));
+}
+
+QList<QKeySequence> mainAndKeypad(Qt::Key key)
+{
+    return {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)};
+}
+} // namespace
+
+// A key presses the control it stands for, through the same handler as the
+// mouse, so every rule of play holds the same way. A held key presses once.
+void Form1::bindKeys()
+{
+    auto bind = [this](auto *control, const QList<QKeySequence> &keys, auto press) {
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, control, press);
+        control->setToolTip(keyTip(keys));
+    };
+    QList<QKeySequence> newGame{QKeySequence(Qt::Key_F2)};
+    newGame += QKeySequence::keyBindings(QKeySequence::New);
+    bind(Command1, newGame, &QPushButton::click);
+    const std::array<Qt::Key, 4> cardKeys{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
+    for (std::size_t i = 0; i < Picture3.size(); ++i)
+        bind(Picture3[i], mainAndKeypad(cardKeys[i]), &CardBox::click);
+    bind(Command3, mainAndKeypad(Qt::Key_Plus), &QPushButton::click);
+    bind(Command4, mainAndKeypad(Qt::Key_Minus), &QPushButton::click);
+    bind(Command5, mainAndKeypad(Qt::Key_Asterisk), &QPushButton::click);
+    bind(Command6, mainAndKeypad(Qt::Key_Slash), &QPushButton::click);
+    help->setShortcuts(QKeySequence::HelpContents);
+    // Some desktops bind no standard key to quitting; Ctrl+Q works on all.
+    QList<QKeySequence> quitKeys{QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Quit))
+        if (!quitKeys.contains(key))
+            quitKeys << key;
+    quit->setShortcuts(quitKeys);
+    for (QAction *command : {help, quit})
+        command->setAutoRepeat(false);
+    // Enter presses the focused button, as Space does.
+    for (QPushButton *button : {Command1, Command2, Command3, Command4, Command5, Command6})
+        button->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!key->isAutoRepeat())
+                static_cast<QPushButton *>(watched)->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::Form_Load()

@@ -44,9 +44,15 @@ public:
     void help_Click();
     void about_Click();
 
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildWindow();
+    void applyColours();
     void connectHandlers();
+    void bindKeys();
     void Form_Load();
 
     void pressOperator(const QString &word);

@@ -36,21 +36,6 @@ struct Hit
     friend bool operator==(const Hit &, const Hit &) = default;
 };
 
-// Calls onHit for every hit, operator triples outermost from (0,0,0) to
-// (3,3,3), card orders innermost. Equal cards give equal hits more than once.
-template <typename OnHit> void forEachHit(const Cards &deal, OnHit &&onHit)
-{
-    Ops ops{};
-    for (ops[0] = 0; ops[0] <= 3; ++ops[0])
-        for (ops[1] = 0; ops[1] <= 3; ++ops[1])
-            for (ops[2] = 0; ops[2] <= 3; ++ops[2])
-                for (const auto &row : cardOrder) {
-                    const Cards cards{deal[row[0]], deal[row[1]], deal[row[2]], deal[row[3]]};
-                    if (compute(cards[0], cards[1], cards[2], cards[3], ops) == 24)
-                        onHit(Hit{ops, cards});
-                }
-}
-
 // The hit that the search settles on: the last one it meets.
 std::optional<Hit> lastHit(const Cards &deal);
 

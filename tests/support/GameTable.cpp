@@ -72,6 +72,23 @@ void GameTable::play(const QString &script)
     }
 }
 
+void GameTable::type(const QString &keys)
+{
+    for (QString key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool held = key.endsWith(QLatin1Char('~'));
+        if (held)
+            key.chop(1);
+        const QKeyCombination combination = QKeySequence::fromString(key)[0];
+        const auto code = static_cast<Qt::Key>(combination.key());
+        const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        QTest::keyPress(target, code, modifiers);
+        if (held)
+            QTest::simulateEvent(target, true, code, modifiers, QString(), true);
+        QTest::keyRelease(target, code, modifiers);
+    }
+}
+
 void GameTable::choose(const char *command)
 {
     auto *action = form.findChild<QAction *>(QLatin1String(command));

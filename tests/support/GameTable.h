@@ -34,6 +34,11 @@ public:
     // "+", "-", "*", "/" press that operator; "new" and "answer" press those
     // buttons.
     void play(const QString &script);
+    // Types space-separated keys, written as QKeySequence writes them ("F2",
+    // "Ctrl+N", "1", "Num+*", "Return"), into the focused control of the
+    // shown window; a key written with a "~" after it is held until it
+    // repeats once.
+    void type(const QString &keys);
     // Chooses a command of the menu bar: "quit", "help" or "about".
     void choose(const char *command);
     // The About boxes among the program's windows, open or closed.
