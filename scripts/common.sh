@@ -5,9 +5,12 @@
 # Shared by run.sh, test.sh and package.sh: installs missing Debian packages, then
 # configures and builds a tree.
 
-# What building the program needs; zlib compresses the drawn PNG art, and
-# the fonts are those the window's captions are measured to fit.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev fonts-liberation2 fonts-lato fonts-dejavu-core)
+# What building the program needs; zlib compresses the drawn PNG art, Qt's
+# lupdate and lrelease compile its translations. What it needs to run as
+# built: the fonts its captions are measured to fit (Liberation Sans, Lato,
+# and a Chinese face for the Chinese translation) and Qt's own translations.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev qt6-tools-dev qt6-l10n-tools
+    fonts-liberation2 fonts-lato fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
 # What checking the program on a real X server and its installed files needs:
 # the X server, X tools to find and click its window, and the validators of the
 # menu entry and the AppStream metadata.

@@ -4,6 +4,7 @@
 
 #include "game/Form1.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Merovant"));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.merovant.Merovant"));
+    Translations::install();
     DesktopPlatform platform;
     Form1 form(platform);
     form.show();

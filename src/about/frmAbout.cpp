@@ -15,8 +15,16 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <string_view>
+
 namespace {
 using Design::px;
+
+// The message lives in SysInfo, which knows nothing of Qt; here lupdate finds
+// it for the translators, and the compiler checks that the two agree.
+constexpr std::string_view unavailable =
+    QT_TRANSLATE_NOOP("frmAbout", "System Information Is Unavailable At This Time");
+static_assert(unavailable == SysInfo::unavailableMessage);
 using Design::twips;
 
 // One straight horizontal line of the design, drawn across the whole widget.
@@ -152,10 +160,12 @@ void frmAbout::Show()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(tr("About ") + AppInfo::title);
-    lblVersion->setText(tr("Version ") + QString::number(AppInfo::major) + QLatin1Char('.') +
-                        QString::number(AppInfo::minor) + QLatin1Char('.') +
-                        QString::number(AppInfo::revision));
+    //: The window title; %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(AppInfo::title));
+    // Plain decimal digits in every language, hence no %L.
+    lblVersion->setText(tr("Version %1.%2.%3")
+                            .arg(QString::number(AppInfo::major), QString::number(AppInfo::minor),
+                                 QString::number(AppInfo::revision)));
     lblTitle->setText(AppInfo::title);
 }
 
@@ -172,7 +182,7 @@ void frmAbout::cmdSysInfo_Click()
 void frmAbout::StartSysInfo()
 {
     if (!SysInfo::StartSysInfo(m_platform.systemTools()))
-        m_platform.showMessage(QString::fromLatin1(SysInfo::unavailableMessage));
+        m_platform.showMessage(tr(SysInfo::unavailableMessage));
 }
 
 bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString &KeyName, const QString &SubKeyRef,

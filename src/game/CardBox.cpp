@@ -51,7 +51,7 @@ CardBox::CardBox(QWidget *parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    setAccessibleName(CardName::none);
+    setAccessibleName(CardName::none());
 }
 
 void CardBox::setFace(const QPixmap *picture, const QString &name)

@@ -6,9 +6,11 @@
 
 #include <QString>
 
-// What a screen reader says for a card: "Seven of hearts", "Ace of spades".
+// What a screen reader says for a card: "Seven of hearts", "Ace of spades",
+// in the language of the installed translation.
 namespace CardName {
 // value 1..13, suit row 0..3 of the card sheet.
 QString of(int value, int suit);
-inline const QString none = QStringLiteral("No card");
+// An empty card box: "No card".
+QString none();
 } // namespace CardName

@@ -4,6 +4,8 @@
 
 #include "solver/AnswerSearch.h"
 
+#include <QCoreApplication>
+
 // The line shows the last hit, so walking the candidates backwards the first
 // hit found is the one. Chains that share their first steps share that
 // arithmetic: each step is worked once per prefix, with the same operations
@@ -42,4 +44,9 @@ QString AnswerSearch::line(const Hit &hit)
     };
     return QLatin1String("((") + card(0) + symbol(0) + card(1) + QLatin1Char(')') + symbol(1) +
            card(2) + QLatin1Char(')') + symbol(2) + card(3) + QLatin1String("=24");
+}
+
+QString AnswerSearch::noSolution()
+{
+    return QCoreApplication::translate("AnswerSearch", "No solution.");
 }

@@ -42,5 +42,6 @@ std::optional<Hit> lastHit(const Cards &deal);
 // "(( 4/ 1)* 3)* 2=24": each card after a blank, the symbols straight after.
 QString line(const Hit &hit);
 
-inline const QString noSolution = QStringLiteral("No solution.");
+// "No solution.", in the language of the installed translation.
+QString noSolution();
 } // namespace AnswerSearch

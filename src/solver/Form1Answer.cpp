@@ -17,15 +17,18 @@ void Form1::Command2_Click()
     s.dealLock = false;
     // Every hit would replace the line, so only the last one is ever seen:
     // the line is written once, with that one.
+    // The tally below compares the line with this very text, whatever the
+    // language.
+    const QString noSolution = AnswerSearch::noSolution();
     const std::optional<AnswerSearch::Hit> hit =
         AnswerSearch::lastHit({s.card1, s.card2, s.card3, s.card4});
     if (hit) {
         Label1->setText(AnswerSearch::line(*hit));
         s.found = true;
     } else {
-        Label1->setText(AnswerSearch::noSolution);
+        Label1->setText(noSolution);
     }
-    if (Label1->text() == AnswerSearch::noSolution && s.inPlay) {
+    if (Label1->text() == noSolution && s.inPlay) {
         Counter::raise(s.noSolutionCount);
         Label6->setText(Counter::text(s.noSolutionCount));
         s.inPlay = false;

@@ -6,7 +6,9 @@
 
 """Plays Merovant the way a screen reader user does, over AT-SPI.
 
-Usage: play_deals.py MEROVANT
+Usage: play_deals.py MEROVANT [LANGUAGE]
+
+LANGUAGE is "en" (the default) or "de"; the program is started in it.
 
 Run inside a private X server and session bus (run.sh sets them up). It
 starts the program, finds its controls by their accessible roles, names and
@@ -27,6 +29,7 @@ name of each source read on arrival.
 import ctypes
 import itertools
 import math
+import os
 import re
 import signal
 import subprocess
@@ -36,24 +39,56 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-RANKS = {
-    "Ace": 1, "Two": 2, "Three": 3, "Four": 4, "Five": 5, "Six": 6, "Seven": 7,
-    "Eight": 8, "Nine": 9, "Ten": 10, "Jack": 11, "Queen": 12, "King": 13,
+# What the program says, in English and in one translation: German.
+TEXTS = {
+    "en": {
+        "ranks": ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten",
+                  "Jack", "Queen", "King"],
+        "suits": ["spades", "hearts", "clubs", "diamonds"],
+        "card": "{rank} of {suit}",
+        "no card": "No card",
+        "won": "Congradulations, you got 24",
+        "lost": "You failed. Try a new game",
+        "no solution": "No solution.",
+        "buttons": {"new": "New Game", "answer": "Answer", "+": "Plus (+)", "-": "Minus (-)",
+                    "*": "Multiply (*)", "/": "Divide (/)"},
+        "counts": {"Label2": "You won:", "Label9": "You lost:", "Label6": "No solution:",
+                   "Label3": "Total:"},
+    },
+    "de": {
+        "ranks": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun",
+                  "Zehn", "Bube", "Dame", "König"],
+        "suits": ["Pik", "Herz", "Kreuz", "Karo"],
+        "card": "{suit}-{rank}",
+        "no card": "Keine Karte",
+        "won": "Glückwunsch, du hast 24!",
+        "lost": "Verloren. Auf ein Neues!",
+        "no solution": "Keine Lösung.",
+        "buttons": {"new": "Neues Spiel", "answer": "Lösung", "+": "Plus (+)",
+                    "-": "Minus (-)", "*": "Mal (*)", "/": "Geteilt (/)"},
+        "counts": {"Label2": "Gewonnen:", "Label9": "Verloren:", "Label6": "Unlösbar:",
+                   "Label3": "Gesamt:"},
+    },
 }
-CARD_NAME = re.compile(r"^(%s) of (spades|hearts|clubs|diamonds)$" % "|".join(RANKS))
-NO_CARD = "No card"
-WON = "Congradulations, you got 24"
-LOST = "You failed. Try a new game"
-NO_SOLUTION = "No solution."
+
+
+def use_language(language):
+    """Sets the texts below to those of the language."""
+    global CARD_VALUES, NO_CARD, WON, LOST, NO_SOLUTION, BUTTONS, COUNTS
+    texts = TEXTS[language]
+    CARD_VALUES = {texts["card"].format(rank=rank, suit=suit): value
+                   for value, rank in enumerate(texts["ranks"], 1) for suit in texts["suits"]}
+    NO_CARD = texts["no card"]
+    WON = texts["won"]
+    LOST = texts["lost"]
+    NO_SOLUTION = texts["no solution"]
+    BUTTONS = texts["buttons"]
+    COUNTS = texts["counts"]
+
+
+use_language("en")
 ANSWER_LINE = re.compile(
     r"^\(\( (\d+)([-+*/]) (\d+)\)([-+*/]) (\d+)\)([-+*/]) (\d+)=24$")
-
-BUTTONS = {
-    "new": "New Game", "answer": "Answer",
-    "+": "Plus (+)", "-": "Minus (-)", "*": "Multiply (*)", "/": "Divide (/)",
-}
-COUNTS = {"Label2": "You won:", "Label9": "You lost:", "Label6": "No solution:",
-          "Label3": "Total:"}
 
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 90
@@ -125,13 +160,19 @@ def has_solution(values):
 class Table:
     """The running program as seen over AT-SPI."""
 
-    def __init__(self, program):
+    def __init__(self, program, language):
         # (source, its name read when the event came, as a screen reader
         # reads it: the event itself carries no name)
         self.events = []
         pyatspi.Registry.registerEventListener(self._on_event,
                                                "object:property-change:accessible-name")
-        self.process = subprocess.Popen([program], preexec_fn=_die_with_parent)
+        # The language asked for, whatever the environment of the test says.
+        environment = {key: value for key, value in os.environ.items()
+                       if key not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+        environment["LANG"] = "C.UTF-8"
+        if language != "en":
+            environment["LANGUAGE"] = language
+        self.process = subprocess.Popen([program], env=environment, preexec_fn=_die_with_parent)
         try:
             self._find_controls()
         except BaseException:
@@ -279,9 +320,9 @@ def read_cards(table):
     names = [table.name(card) for card in table.cards]
     values = []
     for index, name in enumerate(names, 1):
-        match = CARD_NAME.match(name)
-        check(match, "card %d is named %r, not like 'Seven of hearts'" % (index, name))
-        values.append(RANKS[match.group(1)])
+        check(name in CARD_VALUES, "card %d is named %r, not like %r"
+              % (index, name, next(iter(CARD_VALUES))))
+        values.append(CARD_VALUES[name])
     return names, values
 
 
@@ -369,8 +410,10 @@ def answer(table, values, counts):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3) or sys.argv[2:] and sys.argv[2] not in TEXTS:
         sys.exit(__doc__)
+    language = sys.argv[2] if len(sys.argv) == 3 else "en"
+    use_language(language)
 
     def out_of_time(*_):
         raise Failure("the whole run took more than %d s" % WHOLE_RUN_SECONDS)
@@ -381,7 +424,7 @@ def main():
 
     table = None
     try:
-        table = Table(sys.argv[1])
+        table = Table(sys.argv[1], language)
         check_start(table)
         counts = {label: 0 for label in COUNTS}
 

@@ -7,9 +7,8 @@
 # Runs play_deals.py against the real program on an X server and a session bus
 # of its own, with a scratch home, so that nothing of the machine's desktop is
 # seen or touched. Everything it starts is gone when it ends, failed or not.
-#   run.sh MEROVANT
+#   run.sh MEROVANT [LANGUAGE]
 set -euo pipefail
-program=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 scratch=$(mktemp -d)
@@ -61,5 +60,5 @@ env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u SESSION_MANAGER -u WAYLAND_DISP
     -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME \
     HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH="$scratch/bin:$PATH" \
     DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    dbus-run-session -- /usr/bin/python3 "$here/play_deals.py" "$program" || status=$?
+    dbus-run-session -- /usr/bin/python3 "$here/play_deals.py" "$@" || status=$?
 exit "$status"
