@@ -43,18 +43,17 @@ ensure_packages() {
         echo "$(basename "$0"): missing Debian packages; as root, run: apt-get install --no-install-recommends ${missing[*]}" >&2
         exit 1
     fi
-    echo "== Installing ${missing[*]}"
-    echo "== Updating the package lists"
-    as_root apt-get update -q -o=Dpkg::Use-Pty=0 | grep -v '^\(Hit\|Get\|Ign\):' || true
-    # apt lists each file it fetches with its size: the sum is the download.
-    local uris count bytes
+    echo "== Updating the package lists to install ${missing[*]}"
+    as_root apt-get update -qq
+    # apt lists each file it has to fetch with its size: the sum is the download.
+    local uris count size
     uris=$(apt-get install -y --no-install-recommends --print-uris -qq "${missing[@]}") || {
         echo "$(basename "$0"): apt-get cannot install ${missing[*]}" >&2
         exit 1
     }
-    count=$(grep -c "^'" <<<"$uris" || true)
-    bytes=$(awk '/^'\''/ { sum += $3 } END { print sum + 0 }' <<<"$uris")
-    echo "== Downloading $count packages, $(((bytes + 524288) / 1048576)) MB, then unpacking and setting them up"
+    count=$(apt-get install -s --no-install-recommends -qq "${missing[@]}" | grep -c '^Inst ' || true)
+    size=$(awk '/^'\''/ { sum += $3 } END { printf "%.1f MB", sum / 1048576 }' <<<"$uris")
+    echo "== Installing $count packages in all, $size to download"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q -o=Dpkg::Use-Pty=0 \
         --no-install-recommends "${missing[@]}"
 }
