@@ -87,8 +87,9 @@ $check || exit 0
 reuse lint
 step "checked the sources' licences"
 
-# Errors and warnings fail; infos and pedantic notes are shown.
-lintian --display-experimental --display-info --pedantic --fail-on error,warning "$deb"
+# Errors and warnings fail; infos and pedantic notes are shown, and the
+# overridden ones with the reason for each.
+lintian --display-experimental --display-info --pedantic --show-overrides --fail-on error,warning "$deb"
 step "lintian: no errors, no warnings"
 
 build=${MEROVANT_BUILD_DIR:-build}

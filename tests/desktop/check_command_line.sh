@@ -31,6 +31,10 @@ expect() {
     shift 5
     while [ "$1" != -- ]; do environment+=("$1"); shift; done
     shift
+    # The sanitizers' settings of a sanitizer build pass through.
+    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        [ -z "${!name:-}" ] || environment+=("$name=${!name}")
+    done
     timeout 20 env -i PATH=/usr/bin:/bin HOME="${TMPDIR:-/tmp}" LANG=C.UTF-8 "${environment[@]}" \
         "$program" "$@" >"$out" 2>"$err" </dev/null
     local got=$?
