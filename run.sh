@@ -15,5 +15,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 ensure_packages "${BUILD_PACKAGES[@]}"
-build_tree build
+# Only the game: the tests, benchmarks and tools wait for ./test.sh.
+build_tree build --target merovant
 exec build/bin/merovant

@@ -12,19 +12,30 @@
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev qt6-tools-dev qt6-l10n-tools
     fonts-liberation2 fonts-lato fonts-dejavu-core fonts-wqy-microhei qt6-translations-l10n)
 # What checking the program on a real X server and its installed files needs:
-# the X server, X tools to find and click its window, and the validators of the
-# menu entry and the AppStream metadata.
-DESKTOP_CHECK_PACKAGES=(xvfb x11-utils xdotool desktop-file-utils appstream)
+# the X server, X tools to find and click its window, the validators of the
+# menu entry and the AppStream metadata, and man for the manual page.
+DESKTOP_CHECK_PACKAGES=(xvfb x11-utils xdotool desktop-file-utils appstream man-db)
+# What building the Debian package needs besides its Build-Depends, which
+# package.sh reads off debian/control, and what checks the package and the
+# licences of the sources.
+PACKAGE_PACKAGES=(dpkg-dev debhelper)
+PACKAGE_CHECK_PACKAGES=(lintian reuse)
 
+# Runs a command as root: directly, or through sudo. Without either, says in
+# one line what to run as root, and exits 1.
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
-    else
+    elif command -v sudo >/dev/null; then
         sudo "$@"
+    else
+        echo "$(basename "$0"): needs root for this; as root, run: $*" >&2
+        exit 1
     fi
 }
 
-# Installs those of the named packages that are not installed yet.
+# Installs those of the named packages that are not installed yet, saying
+# first what and how much there is to download.
 ensure_packages() {
     local missing=() package
     for package in "$@"; do
@@ -32,16 +43,35 @@ ensure_packages() {
             missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null; then
+        echo "$(basename "$0"): missing Debian packages; as root, run: apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "== Updating the package lists to install ${missing[*]}"
     as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # apt lists each file it has to fetch with its size: the sum is the download.
+    local uris count size
+    uris=$(apt-get install -y --no-install-recommends --print-uris -qq "${missing[@]}") || {
+        echo "$(basename "$0"): apt-get cannot install ${missing[*]}" >&2
+        exit 1
+    }
+    count=$(apt-get install -s --no-install-recommends -qq "${missing[@]}" | grep -c '^Inst ' || true)
+    size=$(awk '/^'\''/ { sum += $3 } END { printf "%.1f MB", sum / 1048576 }' <<<"$uris")
+    echo "== Installing $count packages in all, $size to download"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q -o=Dpkg::Use-Pty=0 \
+        --no-install-recommends "${missing[@]}"
 }
 
-# build_tree DIR [CMAKE ARGS...]
+# build_tree DIR [CMAKE ARGS...] [--target TARGET...]
+# Configures DIR and builds the named targets, or all of them.
 build_tree() {
-    local dir=$1
+    local dir=$1 args=() targets=()
     shift
-    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
+    while [ $# -gt 0 ] && [ "$1" != --target ]; do
+        args+=("$1")
+        shift
+    done
+    [ $# -eq 0 ] || targets=("$@")
+    cmake -S . -B "$dir" -G Ninja "${args[@]}" >/dev/null
+    cmake --build "$dir" "${targets[@]}"
 }

@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "game/AppInfo.h"
 #include "game/Form1.h"
+#include "platform/CommandLine.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/Translations.h"
 
@@ -10,8 +12,11 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = CommandLine::handle(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Merovant"));
+    QApplication::setApplicationVersion(AppInfo::version);
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.merovant.Merovant"));
     Translations::install();

@@ -186,10 +186,6 @@
         <translation>Merovant ist ein Kartenspiel zum Kopfrechnen. Vier Karten werden gegeben: Mach aus ihren Werten 24, mit Plus, Minus, Mal und Geteilt, jede Karte genau einmal. Keine Idee? „Lösung“ zeigt einen Weg, falls es einen gibt.</translation>
     </message>
     <message>
-        <source>Merovant is free software. It is provided as is, without warranty of any kind; use it at your own risk.</source>
-        <translation>Merovant ist freie Software. Sie wird ohne jede Gewährleistung bereitgestellt, so wie sie ist; die Nutzung erfolgt auf eigene Gefahr.</translation>
-    </message>
-    <message>
         <source>About %1</source>
         <extracomment>The window title; %1 is the program&apos;s name.</extracomment>
         <translation>Über %1</translation>
@@ -197,6 +193,10 @@
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Merovant is free software under the GNU GPL, version 3 or later. It comes with no warranty of any kind.</source>
+        <translation>Merovant ist freie Software unter der GNU GPL, Version 3 oder später. Es gibt keinerlei Gewährleistung.</translation>
     </message>
 </context>
 </TS>

@@ -186,10 +186,6 @@
         <translation>Merovant es un juego de cartas de cálculo mental. Se reparten cuatro cartas: consigue 24 con sus valores sumando, restando, multiplicando y dividiendo, cada carta una vez. ¿Atascado? Pulsa Solución y verás cómo, si se puede.</translation>
     </message>
     <message>
-        <source>Merovant is free software. It is provided as is, without warranty of any kind; use it at your own risk.</source>
-        <translation>Merovant es software libre. Se ofrece tal cual, sin garantía de ningún tipo; úsalo bajo tu propia responsabilidad.</translation>
-    </message>
-    <message>
         <source>About %1</source>
         <extracomment>The window title; %1 is the program&apos;s name.</extracomment>
         <translation>Acerca de %1</translation>
@@ -197,6 +193,10 @@
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Merovant is free software under the GNU GPL, version 3 or later. It comes with no warranty of any kind.</source>
+        <translation>Merovant es software libre bajo la GNU GPL, versión 3 o posterior. Se ofrece sin garantía de ningún tipo.</translation>
     </message>
 </context>
 </TS>

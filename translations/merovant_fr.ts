@@ -186,10 +186,6 @@
         <translation>Merovant est un jeu de cartes de calcul mental. Quatre cartes sont distribuées ; faites 24 avec leurs valeurs par addition, soustraction, multiplication et division, chaque carte une fois. Bloqué ? Solution montre un moyen, s’il y en a un.</translation>
     </message>
     <message>
-        <source>Merovant is free software. It is provided as is, without warranty of any kind; use it at your own risk.</source>
-        <translation>Merovant est un logiciel libre. Il est fourni tel quel, sans aucune garantie ; vous l’utilisez à vos propres risques.</translation>
-    </message>
-    <message>
         <source>About %1</source>
         <extracomment>The window title; %1 is the program&apos;s name.</extracomment>
         <translation>À propos de %1</translation>
@@ -197,6 +193,10 @@
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Merovant is free software under the GNU GPL, version 3 or later. It comes with no warranty of any kind.</source>
+        <translation>Merovant est un logiciel libre sous GNU GPL, version 3 ou ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
 </context>
 </TS>

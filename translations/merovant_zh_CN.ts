@@ -186,10 +186,6 @@
         <translation>Merovant 是一款心算纸牌游戏。发四张牌，用加、减、乘、除把它们的点数算成 24，每张牌只用一次。想不出来？点击“答案”，电脑会给出一种算法（如果有解的话）。</translation>
     </message>
     <message>
-        <source>Merovant is free software. It is provided as is, without warranty of any kind; use it at your own risk.</source>
-        <translation>Merovant 是自由软件，按“原样”提供，不附带任何担保；使用风险由您自行承担。</translation>
-    </message>
-    <message>
         <source>About %1</source>
         <extracomment>The window title; %1 is the program&apos;s name.</extracomment>
         <translation>关于 %1</translation>
@@ -197,6 +193,10 @@
     <message>
         <source>Version %1.%2.%3</source>
         <translation>版本 %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Merovant is free software under the GNU GPL, version 3 or later. It comes with no warranty of any kind.</source>
+        <translation>Merovant 是自由软件，依据 GNU GPL 第 3 版或更高版本发布。不提供任何形式的担保。</translation>
     </message>
 </context>
 </TS>

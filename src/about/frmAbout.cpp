@@ -118,8 +118,8 @@ void frmAbout::buildWindow()
 
     lblVersion = label("lblVersion", twips(1050, 780, 3885, 225));
     lblDisclaimer = label("lblDisclaimer", twips(255, 2625, 3870, 825));
-    lblDisclaimer->setText(tr("Merovant is free software. It is provided as is, without "
-                              "warranty of any kind; use it at your own risk."));
+    lblDisclaimer->setText(tr("Merovant is free software under the GNU GPL, version 3 or "
+                              "later. It comes with no warranty of any kind."));
 
     setTabOrder(cmdOK, picIcon);
     setTabOrder(picIcon, cmdSysInfo);

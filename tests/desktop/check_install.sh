@@ -6,19 +6,24 @@
 
 # Checks an installed Merovant under PREFIX (/usr for the Debian package) for
 # what a desktop looks for: the program and its home page, a valid menu entry
-# that starts it, the icon in the hicolor theme at every size and valid
-# AppStream metadata of release 1.0.0 with a screenshot. Exits 77 when the
+# that starts it, the icon in the hicolor theme at every size, valid AppStream
+# metadata and a manual page that man shows without warnings. The home page,
+# the metadata's release and the manual page must be of the version that the
+# program itself reports. PROGRAM defaults to PREFIX/bin/merovant, or to
+# PREFIX/games/merovant where the Debian package puts it. Exits 77 when the
 # validators are missing.
-#   check_install.sh PREFIX
+#   check_install.sh PREFIX [PROGRAM]
 set -u
-if [ $# -ne 1 ]; then
-    echo "usage: check_install.sh PREFIX" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: check_install.sh PREFIX [PROGRAM]" >&2
     exit 2
 fi
 prefix=$1
+program=${2:-$prefix/bin/merovant}
+[ $# -eq 2 ] || [ -e "$program" ] || program=$prefix/games/merovant
 app_id=io.github.merovant.Merovant
 
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli man; do
     if ! command -v "$tool" >/dev/null; then
         echo "check_install: SKIPPED: $tool is not installed (./test.sh installs it)"
         exit 77
@@ -30,8 +35,13 @@ fail() {
     exit 1
 }
 
-[ -x "$prefix/bin/merovant" ] || fail "no program $prefix/bin/merovant"
-[ -f "$prefix/share/merovant/index.html" ] || fail "no home page $prefix/share/merovant/index.html"
+[ -x "$program" ] || fail "no program $program"
+version=$("$program" --version) || fail "$program --version failed"
+version=${version#Merovant }
+[ -n "$version" ] || fail "$program reports no version"
+homepage=$prefix/share/merovant/index.html
+[ -f "$homepage" ] || fail "no home page $homepage"
+grep -q "Version $version\." "$homepage" || fail "$homepage is not of version $version"
 
 entry=$prefix/share/applications/$app_id.desktop
 [ -f "$entry" ] || fail "no menu entry $entry"
@@ -54,10 +64,19 @@ grep -q '<svg xmlns="http://www.w3.org/2000/svg"' "$icon" || fail "$icon is not 
 
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 [ -f "$metainfo" ] || fail "no AppStream metadata $metainfo"
-appstreamcli validate --no-net "$metainfo" || fail "$metainfo does not validate"
-grep -q '<release version="1.0.0"' "$metainfo" || fail "$metainfo has no release 1.0.0"
-grep -q '<screenshot type="default">' "$metainfo" || fail "$metainfo has no screenshot"
+appstreamcli validate --pedantic --no-net "$metainfo" || fail "$metainfo does not validate"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "$metainfo has no release $version"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "$metainfo does not name the menu entry"
+grep -q "<icon type=\"stock\">$app_id</icon>" "$metainfo" || fail "$metainfo does not name the icon"
+
+# The manual page, compressed or not, is found by man under its section and
+# is of the program's version.
+manual=$(ls "$prefix"/share/man/man6/merovant.6* 2>/dev/null | head -n 1)
+[ -n "$manual" ] || fail "no manual page $prefix/share/man/man6/merovant.6"
+warnings=$(man --warnings -l "$manual" 2>&1 >/dev/null) || fail "man cannot show $manual"
+[ -z "$warnings" ] || fail "$manual: $warnings"
+page=$(MANWIDTH=80 man -l "$manual" 2>/dev/null)
+grep -q "Merovant $version" <<<"$page" || fail "$manual is not of version $version"
 
 echo "check_install: PASSED ($prefix)"
