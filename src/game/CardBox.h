@@ -11,9 +11,9 @@ class QPixmap;
 // A sunken box that shows one card face at its upper-left corner, at its
 // natural size, and reports clicks, from the mouse, from Space or Enter when
 // it has the focus, and from assistive technology's press action. The second
-// press of a double-click is no click: a double-click takes a card once. The face is
-// borrowed, never copied: the box only points at a picture that its owner
-// keeps. Its accessible name says which card it shows.
+// press of a double-click is no click: a double-click takes a card once. The
+// face is borrowed, never copied: the box only points at a picture that its
+// owner keeps. Its accessible name says which card it shows.
 class CardBox : public QFrame
 {
     Q_OBJECT
