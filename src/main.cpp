@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     if (const auto status = CommandLine::handle(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    CommandLine::displayOpened();
     QApplication::setApplicationName(QStringLiteral("Merovant"));
     QApplication::setApplicationVersion(AppInfo::version);
     // Lets the desktop match the window to its menu entry and icon.

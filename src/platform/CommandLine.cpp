@@ -9,8 +9,12 @@
 #include <QCommandLineParser>
 #include <QProcessEnvironment>
 
+#include <QList>
+
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
+#include <utility>
 
 namespace {
 const QString usage = QStringLiteral("Usage: merovant [--help | --version]\n");
@@ -45,6 +49,9 @@ bool hasDisplay(const QProcessEnvironment &environment)
 }
 
 QtMessageHandler toolkitHandler = nullptr;
+// The platform's warnings while it looks for the display, held back until
+// it is known whether they end in the one line below.
+QList<std::tuple<QtMsgType, QString, QString>> heldBack;
 
 // The toolkit ends the program with a fatal message when its platform cannot
 // reach the display it was given; that becomes one line and NoDisplay. Every
@@ -54,6 +61,11 @@ void displayFailureHandler(QtMsgType type, const QMessageLogContext &context, co
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
         std::fprintf(stderr, "merovant: cannot open the display to show the window on\n");
         std::_Exit(CommandLine::NoDisplay);
+    }
+    const QLatin1String category(context.category ? context.category : "");
+    if (category.startsWith(QLatin1String("qt.qpa"))) {
+        heldBack.append({type, category, text});
+        return;
     }
     toolkitHandler(type, context, text);
 }
@@ -102,4 +114,13 @@ std::optional<int> CommandLine::handle(int argc, char *argv[])
     if (!outcome.exitStatus)
         toolkitHandler = qInstallMessageHandler(displayFailureHandler);
     return outcome.exitStatus;
+}
+
+void CommandLine::displayOpened()
+{
+    qInstallMessageHandler(toolkitHandler);
+    for (const auto &[type, category, text] : std::exchange(heldBack, {})) {
+        const QByteArray name = category.toLatin1();
+        toolkitHandler(type, QMessageLogContext(nullptr, 0, nullptr, name.constData()), text);
+    }
 }

@@ -39,6 +39,10 @@ public:
     // decide() for this process: prints what there is to print and returns
     // the exit status when the program is to end before the game starts. When
     // the program goes on, the toolkit's failure to reach the display later on
-    // also ends it with NoDisplay and a one-line message instead of an abort.
+    // also ends it with NoDisplay and a one-line message instead of an abort
+    // and the warnings that lead to it.
     static std::optional<int> handle(int argc, char *argv[]);
+    // Once the application has reached its display: the toolkit's messages
+    // go to its own handler again, those held back while it looked included.
+    static void displayOpened();
 };
