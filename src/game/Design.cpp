@@ -49,7 +49,10 @@ QColor blend(const QColor &from, const QColor &to, double t)
                             mix(from.blueF(), to.blueF()));
 }
 
+// WCAG's least contrast for large text; a colour that falls short is taken
+// on to its level for small text, so that it does not end up just legible.
 constexpr double readable = 3.0;
+constexpr double comfortable = 4.5;
 } // namespace
 
 double Design::contrast(const QColor &a, const QColor &b)
@@ -75,7 +78,7 @@ QColor Design::legible(const QColor &ink, const QColor &background)
         contrast(white, background) > contrast(black, background) ? white : black;
     for (int step = 1; step < 20; ++step) {
         const QColor candidate = blend(ink, target, step / 20.0);
-        if (contrast(candidate, background) >= readable)
+        if (contrast(candidate, background) >= comfortable)
             return candidate;
     }
     return target;

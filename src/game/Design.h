@@ -38,9 +38,9 @@ QFont heavySansSerif(qreal points);
 double contrast(const QColor &a, const QColor &b);
 // A palette whose button text is lighter than its button face.
 bool isDark(const QPalette &palette);
-// The least needed to read `ink` on `background` at 3:1: the ink itself
-// when it already does, else the ink blended towards white or black,
-// whichever reads better on that background.
+// `ink` itself when it reads at 3:1 on `background`, else the ink blended
+// towards white or black, whichever reads better there, until it reads at
+// 4.5:1.
 QColor legible(const QColor &ink, const QColor &background);
 // The design's colours were chosen for a light palette and stand there as
 // they are; on a dark one they are made legible.
