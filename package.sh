@@ -69,6 +69,11 @@ else
     tar --exclude='./build*' -cf - . | tar -xf - -C "$src"
 fi
 step "copied the sources to $src/"
+if $check; then
+    # The copy holds exactly the project's files, with or without git.
+    reuse --root "$src" lint
+    step "checked the sources' licences"
+fi
 
 # One build job per core unless DEB_BUILD_OPTIONS says otherwise.
 options=${DEB_BUILD_OPTIONS:-}
@@ -83,9 +88,6 @@ step "built $deb, $(du -k "$deb" | cut -f1) KiB"
 dpkg-deb --field "$deb" Package Version Architecture Installed-Size Depends Recommends
 
 $check || exit 0
-
-reuse lint
-step "checked the sources' licences"
 
 # Errors and warnings fail; infos and pedantic notes are shown, and the
 # overridden ones with the reason for each.
