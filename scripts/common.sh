@@ -56,7 +56,7 @@ ensure_packages() {
         exit 1
     }
     count=$(apt-get install -s --no-install-recommends -qq "${missing[@]}" | grep -c '^Inst ' || true)
-    size=$(awk '/^'\''/ { sum += $3 } END { printf "%.1f MB", sum / 1048576 }' <<<"$uris")
+    size=$(awk '/^'\''/ { sum += $3 } END { printf "%.1f MB", sum / 1000000 }' <<<"$uris")
     echo "== Installing $count packages in all, $size to download"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q -o=Dpkg::Use-Pty=0 \
         --no-install-recommends "${missing[@]}"
