@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Merovant"));
     QApplication::setApplicationVersion(AppInfo::version);
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("io.github.merovant.Merovant"));
+    QApplication::setDesktopFileName(QStringLiteral(MEROVANT_APP_ID));
     Translations::install();
     DesktopPlatform platform;
     Form1 form(platform);

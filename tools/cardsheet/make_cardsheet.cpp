@@ -4,14 +4,14 @@
 
 // Writes the card sheet and the program icon drawn by the cardart library.
 //
-//   make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] [--theme-dir DIR]
-//   make_cardsheet --theme-dir DIR
+//   make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] [--theme-dir DIR NAME]
+//   make_cardsheet --theme-dir DIR NAME
 //
 // --sheet-2x also writes the sheet drawn at twice the pixels. With
-// --theme-dir the icon is also written laid out like a desktop icon theme:
-// DIR/16x16/apps/io.github.merovant.Merovant.png and so on, each size drawn
-// at its own size, and DIR/scalable/apps/io.github.merovant.Merovant.svg. The
-// build makes the installed theme icons with the second form.
+// --theme-dir the icon is also written laid out like a desktop icon theme,
+// under the icon name NAME: DIR/16x16/apps/NAME.png and so on, each size
+// drawn at its own size, and DIR/scalable/apps/NAME.svg. The build makes the
+// installed theme icons with the second form.
 
 #include "CardArt.h"
 
@@ -35,8 +35,8 @@ void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t
 int usage()
 {
     std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] "
-                         "[--theme-dir DIR]\n"
-                         "       make_cardsheet --theme-dir DIR\n");
+                         "[--theme-dir DIR NAME]\n"
+                         "       make_cardsheet --theme-dir DIR NAME\n");
     return 2;
 }
 
@@ -46,12 +46,14 @@ int main(int argc, char **argv)
 {
     std::vector<std::string> files;
     std::string themeDir;
+    std::string iconName;
     std::string sheet2x;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--theme-dir" && i + 1 < argc)
+        if (arg == "--theme-dir" && i + 2 < argc) {
             themeDir = argv[++i];
-        else if (arg == "--sheet-2x" && i + 1 < argc)
+            iconName = argv[++i];
+        } else if (arg == "--sheet-2x" && i + 1 < argc)
             sheet2x = argv[++i];
         else if (arg.starts_with("-"))
             return usage();
@@ -74,13 +76,12 @@ int main(int argc, char **argv)
                 const auto dir =
                     theme / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
                 std::filesystem::create_directories(dir);
-                writeFile(dir / "io.github.merovant.Merovant.png",
-                          cardart::encodeThemeIconPng(size));
+                writeFile(dir / (iconName + ".png"), cardart::encodeThemeIconPng(size));
             }
             const auto scalable = theme / "scalable" / "apps";
             std::filesystem::create_directories(scalable);
             const std::string svg = cardart::themeIconSvg();
-            writeFile(scalable / "io.github.merovant.Merovant.svg",
+            writeFile(scalable / (iconName + ".svg"),
                       std::vector<std::uint8_t>(svg.begin(), svg.end()));
         }
     } catch (const std::exception &e) {
