@@ -282,6 +282,8 @@ void CardSheetTest::committedArtIsWhatTheGeneratorDraws_data()
     QTest::newRow("card sheet") << QStringLiteral("cards.bmp")
                                 << toBytes(cardart::encodeSheetBmp(cardart::renderSheet()));
     QTest::newRow("icon") << QStringLiteral("merovant.ico") << toBytes(cardart::encodeIcon());
+    QTest::newRow("Windows icon") << QStringLiteral("merovant-windows.ico")
+                                  << toBytes(cardart::encodeWindowsIcon());
     QTest::newRow("2x card sheet")
         << QStringLiteral("cards-2x.png")
         << toBytes(cardart::encodeSheetPng(cardart::renderSheet(cardart::hiDpiScale)));

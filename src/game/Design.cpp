@@ -11,9 +11,15 @@
 QFont Design::sansSerif(qreal points, bool bold)
 {
     QFont font;
+#ifdef Q_OS_WIN
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("DejaVu Sans")});
+#else
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                       QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                       QStringLiteral("DejaVu Sans")});
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -23,8 +29,13 @@ QFont Design::sansSerif(qreal points, bool bold)
 QFont Design::heavySansSerif(qreal points)
 {
     QFont font;
+#ifdef Q_OS_WIN
+    font.setFamilies(
+        {QStringLiteral("Arial Black"), QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")});
+#else
     font.setFamilies(
         {QStringLiteral("Lato"), QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")});
+#endif
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setWeight(QFont::Black);

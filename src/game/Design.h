@@ -26,12 +26,13 @@ inline QRect twips(int left, int top, int width, int height)
     return {px(left), px(top), px(width), px(height)};
 }
 
-// Liberation Sans, whose widths are Arial's, so that every caption fits the
-// design's controls; then the designed face and the fallbacks, at the same
-// size and weight.
+// On Windows the designed MS Sans Serif. Elsewhere Liberation Sans, whose
+// widths are Arial's, so that every caption fits the design's controls, then
+// the designed face. Then the fallbacks, at the same size and weight.
 QFont sansSerif(qreal points, bool bold = false);
-// Lato Black for the result line, as heavy as the designed Arial Black and
-// a little narrower; then that face and the boldest installed sans-serif.
+// On Windows the designed Arial Black for the result line. Elsewhere Lato
+// Black, as heavy and a little narrower, then that face. Then the boldest
+// installed sans-serif.
 QFont heavySansSerif(qreal points);
 
 // WCAG's contrast ratio of two colours, from 1 (the same) to 21 (black on white).

@@ -13,6 +13,42 @@
 
 #include <chrono>
 
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <QWidget>
+#include <QWindow>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <shellapi.h>
+#endif
+
+#ifdef Q_OS_WIN
+void DesktopPlatform::shellOpen(QWidget *owner, const QString &operation, const QString &file,
+                                const QString &directory)
+{
+    // A page that is not there would only make the browser complain, so it
+    // is skipped.
+    const QUrl url = QUrl::fromUserInput(file);
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return;
+    // The owner is only the parent of the shell's own error boxes: a window
+    // not yet shown has no handle, and is not made to get one.
+    const QWindow *window = owner ? owner->window()->windowHandle() : nullptr;
+    const HWND handle = window ? reinterpret_cast<HWND>(window->winId()) : nullptr;
+    // Percent-encoded, the address is plain ASCII, which no code page can
+    // garble; a folder name outside the code page would be, so then none is
+    // given.
+    const QString nativeDirectory = QDir::toNativeSeparators(directory);
+    const QByteArray folder = nativeDirectory.toLocal8Bit();
+    const bool folderFits = QString::fromLocal8Bit(folder) == nativeDirectory;
+    ShellExecuteA(handle, operation.toLocal8Bit().constData(), url.toEncoded().constData(), "",
+                  folderFits ? folder.constData() : nullptr, SW_SHOWNORMAL);
+}
+#else
 void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file, const QString &)
 {
     // The desktop has one verb for documents and addresses: open. A page that
@@ -22,6 +58,7 @@ void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file,
         return;
     QDesktopServices::openUrl(url);
 }
+#endif
 
 void DesktopPlatform::showMessage(const QString &text)
 {

@@ -111,4 +111,10 @@ std::vector<std::uint8_t> encodeThemeIconPng(int size);
 // The same outlines as a scalable SVG document of 32 x 32 units.
 std::string themeIconSvg();
 
+// The Windows program icon: the two 16-colour drawings of `encodeIcon`, and
+// for today's Explorer views these sizes drawn from the outlines, stored as
+// PNG as Windows reads them.
+inline constexpr std::array<int, 2> windowsIconPngSizes{48, 256};
+std::vector<std::uint8_t> encodeWindowsIcon();
+
 } // namespace cardart

@@ -180,31 +180,58 @@ std::vector<std::uint8_t> encodeSheetPng(const IndexedImage &sheet)
     return png(sheet.width(), sheet.height(), 3, palette, rows);
 }
 
-std::vector<std::uint8_t> encodeIcon()
+namespace {
+// One image of an icon file: its size, its directory entry's colour count
+// and bit depth, and its data (a DIB, or a PNG for the large sizes).
+struct IconEntry
+{
+    int size;
+    std::uint8_t colours;
+    unsigned bitsPerPixel;
+    Bytes data;
+};
+
+Bytes iconFile(const std::vector<IconEntry> &entries)
 {
     Bytes out;
     put16(out, 0);
     put16(out, 1); // icon, not cursor
-    put16(out, unsigned(iconSizes.size()));
-
-    std::vector<Bytes> images;
-    for (int size : iconSizes)
-        images.push_back(iconImage(size));
-    auto offset = std::uint32_t(6 + 16 * iconSizes.size());
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        out.push_back(std::uint8_t(iconSizes[i]));
-        out.push_back(std::uint8_t(iconSizes[i]));
-        out.push_back(16); // colours in the table
+    put16(out, unsigned(entries.size()));
+    auto offset = std::uint32_t(6 + 16 * entries.size());
+    for (const IconEntry &entry : entries) {
+        // 256 pixels do not fit the directory's byte: 0 stands for it.
+        out.push_back(std::uint8_t(entry.size % 256));
+        out.push_back(std::uint8_t(entry.size % 256));
+        out.push_back(entry.colours);
         out.push_back(0);
         put16(out, 1);
-        put16(out, 4);
-        put32(out, std::uint32_t(images[i].size()));
+        put16(out, entry.bitsPerPixel);
+        put32(out, std::uint32_t(entry.data.size()));
         put32(out, offset);
-        offset += std::uint32_t(images[i].size());
+        offset += std::uint32_t(entry.data.size());
     }
-    for (const Bytes &image : images)
-        out.insert(out.end(), image.begin(), image.end());
+    for (const IconEntry &entry : entries)
+        out.insert(out.end(), entry.data.begin(), entry.data.end());
     return out;
+}
+} // namespace
+
+std::vector<std::uint8_t> encodeIcon()
+{
+    std::vector<IconEntry> entries;
+    for (int size : iconSizes)
+        entries.push_back({size, 16, 4, iconImage(size)});
+    return iconFile(entries);
+}
+
+std::vector<std::uint8_t> encodeWindowsIcon()
+{
+    std::vector<IconEntry> entries;
+    for (int size : iconSizes)
+        entries.push_back({size, 16, 4, iconImage(size)});
+    for (int size : windowsIconPngSizes)
+        entries.push_back({size, 0, 32, encodeThemeIconPng(size)});
+    return iconFile(entries);
 }
 
 std::vector<std::uint8_t> encodeIconPng(int size)

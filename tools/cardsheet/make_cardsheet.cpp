@@ -4,10 +4,12 @@
 
 // Writes the card sheet and the program icon drawn by the cardart library.
 //
-//   make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] [--theme-dir DIR NAME]
+//   make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] [--windows-icon ICON.ico]
+//                  [--theme-dir DIR NAME]
 //   make_cardsheet --theme-dir DIR NAME
 //
-// --sheet-2x also writes the sheet drawn at twice the pixels. With
+// --sheet-2x also writes the sheet drawn at twice the pixels, --windows-icon
+// the Windows program's icon, which adds large sizes to the icon's two. With
 // --theme-dir the icon is also written laid out like a desktop icon theme,
 // under the icon name NAME: DIR/16x16/apps/NAME.png and so on, each size
 // drawn at its own size, and DIR/scalable/apps/NAME.svg. The build makes the
@@ -35,7 +37,7 @@ void writeFile(const std::filesystem::path &path, const std::vector<std::uint8_t
 int usage()
 {
     std::fprintf(stderr, "usage: make_cardsheet CARDS.bmp ICON.ico [--sheet-2x CARDS-2X.png] "
-                         "[--theme-dir DIR NAME]\n"
+                         "[--windows-icon ICON.ico] [--theme-dir DIR NAME]\n"
                          "       make_cardsheet --theme-dir DIR NAME\n");
     return 2;
 }
@@ -48,6 +50,7 @@ int main(int argc, char **argv)
     std::string themeDir;
     std::string iconName;
     std::string sheet2x;
+    std::string windowsIcon;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--theme-dir" && i + 2 < argc) {
@@ -55,12 +58,15 @@ int main(int argc, char **argv)
             iconName = argv[++i];
         } else if (arg == "--sheet-2x" && i + 1 < argc)
             sheet2x = argv[++i];
+        else if (arg == "--windows-icon" && i + 1 < argc)
+            windowsIcon = argv[++i];
         else if (arg.starts_with("-"))
             return usage();
         else
             files.push_back(arg);
     }
-    if (files.size() != 2 && !(files.empty() && sheet2x.empty() && !themeDir.empty()))
+    if (files.size() != 2 &&
+        !(files.empty() && sheet2x.empty() && windowsIcon.empty() && !themeDir.empty()))
         return usage();
 
     try {
@@ -70,6 +76,8 @@ int main(int argc, char **argv)
         }
         if (!sheet2x.empty())
             writeFile(sheet2x, cardart::encodeSheetPng(cardart::renderSheet(cardart::hiDpiScale)));
+        if (!windowsIcon.empty())
+            writeFile(windowsIcon, cardart::encodeWindowsIcon());
         if (!themeDir.empty()) {
             const std::filesystem::path theme(themeDir);
             for (const int size : cardart::themeIconSizes) {

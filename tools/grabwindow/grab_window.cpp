@@ -4,13 +4,14 @@
 
 // Grabs one window of the X display by its id and reports what it sees.
 //
-//   grab_window [--save FILE.png] [--find RRGGBB]... WINDOW_ID
+//   grab_window [--save FILE.png] [--find RRGGBB]... [--region X Y W H]... WINDOW_ID
 //
 // Prints "size W H" for the grabbed window and, for each --find, the number
 // of pixels of exactly that colour and their bounding box:
 // "found RRGGBB COUNT X Y W H" (COUNT 0 and an empty box when there are
-// none). Runs on the xcb platform whatever QT_QPA_PLATFORM says, since only
-// a real X server has other programs' windows.
+// none); for each --region a digest of its pixels, "region X Y W H DIGEST",
+// which tells whether a part of the window changed between two grabs. Runs on the xcb platform
+// whatever QT_QPA_PLATFORM says, since only a real X server has other programs' windows.
 
 #include <QColor>
 #include <QGuiApplication>
@@ -26,7 +27,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: grab_window [--save FILE.png] [--find RRGGBB]... WINDOW_ID\n");
+    std::fprintf(stderr, "usage: grab_window [--save FILE.png] [--find RRGGBB]... "
+                         "[--region X Y W H]... WINDOW_ID\n");
     return 2;
 }
 
@@ -57,6 +59,21 @@ Match findColour(const QImage &image, QRgb colour)
     return match;
 }
 
+// FNV-1a over the region's pixels, clipped to the image.
+quint64 digest(const QImage &image, QRect region)
+{
+    quint64 hash = 0xcbf29ce484222325ULL;
+    region &= image.rect();
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = region.left(); x <= region.right(); ++x) {
+            hash ^= line[x] & 0xFFFFFF;
+            hash *= 0x100000001b3ULL;
+        }
+    }
+    return hash;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,6 +83,7 @@ int main(int argc, char *argv[])
 
     QString saveTo;
     QStringList finds;
+    QList<QRect> regions;
     QString windowArg;
     const QStringList args = QCoreApplication::arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -73,7 +91,11 @@ int main(int argc, char *argv[])
             saveTo = args[++i];
         else if (args[i] == QLatin1String("--find") && i + 1 < args.size())
             finds << args[++i];
-        else if (args[i].startsWith(QLatin1Char('-')) || !windowArg.isEmpty())
+        else if (args[i] == QLatin1String("--region") && i + 4 < args.size()) {
+            regions << QRect(args[i + 1].toInt(), args[i + 2].toInt(), args[i + 3].toInt(),
+                             args[i + 4].toInt());
+            i += 4;
+        } else if (args[i].startsWith(QLatin1Char('-')) || !windowArg.isEmpty())
             return usage();
         else
             windowArg = args[i];
@@ -101,6 +123,10 @@ int main(int argc, char *argv[])
         std::printf("found %s %ld %d %d %d %d\n", qPrintable(find.toLower()), match.count,
                     match.box.x(), match.box.y(), match.box.width(), match.box.height());
     }
+
+    for (const QRect &region : regions)
+        std::printf("region %d %d %d %d %016llx\n", region.x(), region.y(), region.width(),
+                    region.height(), static_cast<unsigned long long>(digest(image, region)));
 
     if (!saveTo.isEmpty() && !image.save(saveTo, "PNG")) {
         std::fprintf(stderr, "grab_window: cannot write %s\n", qPrintable(saveTo));
