@@ -7,9 +7,10 @@
 # tree. The cache is keyed by the Qt version and the configure options, so a
 # change of either builds afresh and a fresh clone on the same machine reuses it.
 
-# Only what the game and its tests use. The third-party libraries come from
-# Qt's own copies, which the static program then carries; Debian's +dfsg
-# source lacks wintab.h, so tablet events stay out. direct2d must keep its
+# Only what the game and its tests use: no OpenGL, not even loaded at run
+# time. The third-party libraries come from Qt's own copies, which the static
+# program then carries; Debian's +dfsg source lacks wintab.h, so tablet
+# events stay out. direct2d must keep its
 # default: without it 6.4 leaves the DirectWrite font database out of QtGui
 # while the platform plugin still needs it.
 QT_WINDOWS_OPTIONS=(
@@ -17,7 +18,8 @@ QT_WINDOWS_OPTIONS=(
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
     -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-    -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_zstd=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_dynamicgl=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_tabletevent=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF)

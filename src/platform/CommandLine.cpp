@@ -16,6 +16,13 @@
 #include <tuple>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 const QString usage = QStringLiteral("Usage: merovant [--help | --version]\n");
 
@@ -45,6 +52,20 @@ bool hasDisplay(const QProcessEnvironment &environment)
 #else
     Q_UNUSED(environment);
     return true;
+#endif
+}
+
+// A program of the Windows subsystem starts without a console: what it
+// prints goes to the console it was started from, unless its output is
+// redirected already.
+void reachConsole()
+{
+#ifdef Q_OS_WIN
+    const bool hasOutput = GetStdHandle(STD_OUTPUT_HANDLE) || GetStdHandle(STD_ERROR_HANDLE);
+    if (hasOutput || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
 #endif
 }
 
@@ -109,6 +130,8 @@ std::optional<int> CommandLine::handle(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const Outcome outcome = decide(arguments, QProcessEnvironment::systemEnvironment());
+    if (outcome.exitStatus)
+        reachConsole();
     std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
     std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
     if (!outcome.exitStatus)

@@ -33,10 +33,15 @@ QString Translations::install(const QLocale &locale)
                    QStringLiteral(":/i18n")))
         return {};
     QCoreApplication::installTranslator(&game);
-    // Qt's in the language found, not in the first one asked for.
+    // Qt's in the language found, not in the first one asked for; on
+    // Windows the program brings them along.
     const QString language = game.language();
-    if (qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+#ifdef Q_OS_WIN
+    const QString qtTranslations = QStringLiteral(":/i18n");
+#else
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    if (qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), qtTranslations))
         QCoreApplication::installTranslator(&qt);
     return language;
 }
