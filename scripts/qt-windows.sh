@@ -25,6 +25,9 @@ QT_WINDOWS_OPTIONS=(
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF)
 
 MEROVANT_CACHE=${MEROVANT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/merovant}
+# The Qt build runs in a command substitution, which stops at a failing
+# command too.
+shopt -s inherit_errexit
 
 # The source package of the host's Qt, whose moc, rcc and uic the Windows
 # build runs: both must be the same version.
@@ -64,7 +67,11 @@ fetch_qt_source() {
         -o "Dir::Cache=$apt/cache" -o "Debug::NoLocking=1" -o "APT::Sandbox::User=root")
     apt-get "${options[@]}" update -qq
     (cd "$dir" && apt-get "${options[@]}" source -qq --download-only "qt6-base=$(qt_source_version)")
-    (cd "$dir" && dpkg-source --no-check -x qt6-base_*.dsc qtbase >/dev/null)
+    # Its patches draw warnings that are Debian's own business.
+    (cd "$dir" && dpkg-source --no-check -x qt6-base_*.dsc qtbase >"$dir/unpack.log" 2>&1) || {
+        cat "$dir/unpack.log" >&2
+        return 1
+    }
     rm -rf "$apt"
 }
 
