@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4 %5, %6 %7, equals %8</source>
+        <extracomment>The Answer line read aloud, ((a op b) op c) op d = result, each step after a pause: &quot;6 divided by 1, divided by 1, times 4, equals 24&quot;. %1, %3, %5, %7 and %8 are numbers, %2, %4 and %6 the words for the operators.</extracomment>
+        <translation>%1 %2 %3, %4 %5, %6 %7, igual a %8</translation>
+    </message>
+</context>
+<context>
     <name>AnswerSearch</name>
     <message>
         <source>No solution.</source>
@@ -86,6 +110,11 @@
     <message>
         <source>No card</source>
         <translation>Sin carta</translation>
+    </message>
+    <message>
+        <source>%1, taken</source>
+        <extracomment>A card already taken in this deal; %1 is its name (&quot;Seven of hearts&quot;).</extracomment>
+        <translation>%1, tomada</translation>
     </message>
 </context>
 <context>
