@@ -270,7 +270,7 @@ void AccessibilityTest::aWholeDealFromTheKeyboardAlone()
 
 // What a screen reader speaks after the last key: the hand with the count of
 // deals, each result, the verdict and the count that moved. Cards 4, 6, 1, 1,
-// all spades; the keys as GameTable::type writes them.
+// all spades, then 1, 1, 1, 1; the keys as GameTable::type writes them.
 void AccessibilityTest::whatIsAnnounced_data()
 {
     QTest::addColumn<QString>("keys");
@@ -296,7 +296,9 @@ void AccessibilityTest::whatIsAnnounced_data()
                                                                 << "4";
     QTest::newRow("the next hand after a verdict")
         << "F2 1 * 2 * 3 * 4 F2"
-        << "Four of spades, Six of spades, Ace of spades, Ace of spades. Total: 2";
+        << "Ace of spades, Ace of spades, Ace of spades, Ace of spades. Total: 2";
+    QTest::newRow("no solution, with one full stop") << "F2 Tab Tab Tab Tab Tab Return F2 Return"
+                                                     << "No solution. No solution: 1";
 }
 
 void AccessibilityTest::whatIsAnnounced()
@@ -306,7 +308,7 @@ void AccessibilityTest::whatIsAnnounced()
 
     GameTable table;
     table.platform.queueDeal(4, 6, 1, 1);
-    table.platform.queueDeal(4, 6, 1, 1);
+    table.platform.queueDeal(1, 1, 1, 1);
     table.form.show();
     QVERIFY(QTest::qWaitForWindowActive(&table.form));
     table.type(keys);

@@ -79,3 +79,19 @@ QString Announcer::spoken(const QString &line)
         .arg(match.captured(1), op(2), match.captured(3), op(4), match.captured(5), op(6),
              match.captured(7), match.captured(8));
 }
+
+QString Announcer::sentences(const QStringList &parts)
+{
+    QString said;
+    for (const QString &part : parts) {
+        if (!said.isEmpty()) {
+            // A text that ends a sentence of its own gets no second full stop.
+            if (!said.endsWith(QLatin1Char('.')) && !said.endsWith(QLatin1Char('!')) &&
+                !said.endsWith(QLatin1Char('?')))
+                said += QLatin1Char('.');
+            said += QLatin1Char(' ');
+        }
+        said += part;
+    }
+    return said;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // Speaks a short text through the screen reader without showing anything.
@@ -30,6 +31,9 @@ public:
     // "(( 6/ 1)/ 1)* 4=24" becomes "6 divided by 1, divided by 1, times 4,
     // equals 24". Any other text stays as it is, without its leading blank.
     static QString spoken(const QString &line);
+    // Sentences read one after the other: "You failed. Try a new game. You
+    // lost: 1", "No solution. No solution: 1".
+    static QString sentences(const QStringList &parts);
 
 private:
     QWidget *m_notice;

@@ -237,7 +237,7 @@ void Form1::speakChanges()
         if (counts[i] != m_heard.counts.value(i))
             parts << captions[static_cast<std::size_t>(i)]->text() + QLatin1Char(' ') + counts[i];
     m_heard = {s.dealLock, taken, Label1->text(), counts};
-    m_announcer->say(parts.join(QLatin1String(". ")));
+    m_announcer->say(Announcer::sentences(parts));
 }
 
 namespace {

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs hear_game.py, Orca and the real program on an X server and a session bus
+# of its own, with a scratch home, so that nothing of the machine's desktop is
+# seen or touched. Everything it starts is gone when it ends, failed or not.
+#   run.sh MEROVANT [LANGUAGE [LOG]]
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+scratch=$(mktemp -d)
+xvfb_pid=
+watchdog_pid=
+cleanup() {
+    if [ -n "$watchdog_pid" ]; then
+        kill "$watchdog_pid" 2>/dev/null || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+mkdir -m 700 "$scratch/home" "$scratch/runtime" "$scratch/bin"
+# The program opens its home page at start-up: here that opens nothing.
+printf '#!/bin/sh\nexit 0\n' >"$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
+
+# Xvfb takes the first free display and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    3>"$scratch/display" >/dev/null 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+# Should this script be killed outright, the X server goes too.
+(
+    while kill -0 $$ 2>/dev/null; do sleep 1; done
+    kill "$xvfb_pid" 2>/dev/null
+) >/dev/null 2>&1 &
+watchdog_pid=$!
+for _ in $(seq 300); do
+    [ -s "$scratch/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+display=$(head -n 1 "$scratch/display")
+if [ -z "$display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$scratch/xvfb.log" >&2
+    exit 1
+fi
+
+status=0
+env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u SESSION_MANAGER -u WAYLAND_DISPLAY \
+    -u AT_SPI_BUS_ADDRESS -u DBUS_SESSION_BUS_ADDRESS \
+    -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME \
+    HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH="$scratch/bin:$PATH" \
+    XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
+    XDG_CACHE_HOME="$scratch/home/.cache" \
+    DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
+    dbus-run-session -- /usr/bin/python3 "$here/hear_game.py" "$@" || status=$?
+exit "$status"
