@@ -44,6 +44,8 @@ private slots:
     void whatIsAnnounced();
     void takenCardsSaySo_data();
     void takenCardsSaySo();
+    void theStatusBarSumsUpTheGame_data();
+    void theStatusBarSumsUpTheGame();
     void f10OpensTheMenuBar_data();
     void f10OpensTheMenuBar();
 };
@@ -348,6 +350,38 @@ void AccessibilityTest::takenCardsSaySo()
     table.play(script);
     for (int index = 1; index <= 4; ++index)
         QCOMPARE(accessible(table.card(index))->text(QAccessible::Name), names[index - 1]);
+}
+
+// A screen reader's command to read the status bar tells the state of the
+// game, the status bar never being shown.
+void AccessibilityTest::theStatusBarSumsUpTheGame_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("summary");
+
+    QTest::newRow("at start") << ""
+                              << "0. You won: 0. You lost: 0. No solution: 0. Total: 0";
+    QTest::newRow("after a win")
+        << "F2 1 * 2 * 3 * 4"
+        << "Congradulations, you got 24. You won: 1. You lost: 0. No solution: 0. Total: 1";
+}
+
+void AccessibilityTest::theStatusBarSumsUpTheGame()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, summary);
+
+    GameTable table;
+    table.platform.queueDeal(4, 6, 1, 1);
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.type(keys);
+    auto *announcer = table.form.findChild<Announcer *>();
+    QVERIFY(!announcer->isVisible());
+    QAccessibleInterface *bar = accessible(announcer);
+    QCOMPARE(bar->role(), QAccessible::StatusBar);
+    QCOMPARE(bar->text(QAccessible::Name), summary);
+    QCOMPARE(bar->child(0)->role(), QAccessible::Notification);
 }
 
 // As on the desktop: F10 puts the keyboard on the menu bar's first command;

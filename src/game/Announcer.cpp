@@ -49,6 +49,11 @@ void Announcer::say(const QString &text)
     QAccessible::updateAccessibility(&appeared);
 }
 
+void Announcer::setSummary(const QString &text)
+{
+    setAccessibleName(text);
+}
+
 QString Announcer::lastSaid() const
 {
     return m_notice->accessibleName();

@@ -14,7 +14,8 @@
 // focus is, is a notification that appears. So the announcer is a status bar
 // that is never shown, holding one notification whose name is the text; each
 // announcement says that the notification appeared. Nothing of it is drawn
-// and nothing of it takes the focus.
+// and nothing of it takes the focus. Being the window's status bar, it also
+// answers a screen reader's command to read the status bar, with a summary.
 class Announcer : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     void say(const QString &text);
     // The last text said.
     QString lastSaid() const;
+    // What the status bar reads when a screen reader is asked for it (Orca's
+    // "read status bar"): the state of the game at any time.
+    void setSummary(const QString &text);
 
     // An Answer line as words that a speech engine reads well:
     // "(( 6/ 1)/ 1)* 4=24" becomes "6 divided by 1, divided by 1, times 4,

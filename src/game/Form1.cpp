@@ -67,6 +67,7 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
                0,
                Label1->text(),
                {Label2->text(), Label9->text(), Label6->text(), Label3->text()}};
+    m_announcer->setSummary(summary());
 }
 
 QString Form1::homePageAddress()
@@ -91,6 +92,9 @@ void Form1::buildWindow()
     table->setAutoFillBackground(true);
     table->setBackgroundRole(QPalette::Button);
     setCentralWidget(table);
+    // The first child: a screen reader looks for the status bar from the last
+    // child back and stops at the first child it searched.
+    m_announcer = new Announcer(table);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     auto button = [table](const char *name, const QString &caption, QRect place) {
@@ -138,7 +142,6 @@ void Form1::buildWindow()
     Label8 = label("Label8", tr("You lost:"), twips(5280, 2160, 975, 255), captionFont);
     Label9 = label("Label9", QStringLiteral("0"), twips(6360, 2040, 495, 375), windowFont());
     applyColours();
-    m_announcer = new Announcer(table);
 
     // Each count is read out with its caption.
     Label4->setBuddy(Label2);
@@ -238,6 +241,17 @@ void Form1::speakChanges()
             parts << captions[static_cast<std::size_t>(i)]->text() + QLatin1Char(' ') + counts[i];
     m_heard = {s.dealLock, taken, Label1->text(), counts};
     m_announcer->say(Announcer::sentences(parts));
+    m_announcer->setSummary(summary());
+}
+
+// The result line and every count with its caption.
+QString Form1::summary() const
+{
+    return Announcer::sentences({Announcer::spoken(Label1->text()),
+                                 Label4->text() + QLatin1Char(' ') + Label2->text(),
+                                 Label8->text() + QLatin1Char(' ') + Label9->text(),
+                                 Label7->text() + QLatin1Char(' ') + Label6->text(),
+                                 Label5->text() + QLatin1Char(' ') + Label3->text()});
 }
 
 namespace {

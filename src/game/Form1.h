@@ -63,6 +63,7 @@ private:
     void Form_Load();
     void openMenuBar();
     void speakChanges();
+    QString summary() const;
 
     void pressOperator(const QString &word);
     qint16 &usedFlag(qint16 index);
