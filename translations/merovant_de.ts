@@ -191,6 +191,11 @@
         <source>Shortcut: %1</source>
         <translation>Tastenkürzel: %1</translation>
     </message>
+    <message>
+        <source>Merovant is a very easy card game. The purpose is to use four arithmetic symbols to get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You may click Answer button to see the result.</source>
+        <extracomment>The Help text as a screen reader reads it: the Help text with its spelling put right. Translate it as you translated the Help text.</extracomment>
+        <translation>Merovant ist ein ganz einfaches Kartenspiel: Mach mit Plus, Minus, Mal und Geteilt aus den Werten der vier Karten 24. Es ist leicht zu spielen, aber schwer, den Computer zu schlagen. Mit der Schaltfläche „Lösung“ siehst du, wie es geht.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

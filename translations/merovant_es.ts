@@ -191,6 +191,11 @@
         <source>Shortcut: %1</source>
         <translation>Atajo: %1</translation>
     </message>
+    <message>
+        <source>Merovant is a very easy card game. The purpose is to use four arithmetic symbols to get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You may click Answer button to see the result.</source>
+        <extracomment>The Help text as a screen reader reads it: the Help text with its spelling put right. Translate it as you translated the Help text.</extracomment>
+        <translation>Merovant es un juego de cartas muy sencillo. El objetivo es conseguir 24 con los valores de las cartas usando las cuatro operaciones. Es fácil de jugar, pero difícil ganarle al ordenador. Pulsa el botón Solución para ver el resultado.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

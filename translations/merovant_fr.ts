@@ -191,6 +191,11 @@
         <source>Shortcut: %1</source>
         <translation>Raccourci&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Merovant is a very easy card game. The purpose is to use four arithmetic symbols to get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You may click Answer button to see the result.</source>
+        <extracomment>The Help text as a screen reader reads it: the Help text with its spelling put right. Translate it as you translated the Help text.</extracomment>
+        <translation>Merovant est un jeu de cartes très simple : avec les quatre opérations, faites 24 à partir des valeurs des cartes. Facile à jouer, mais difficile de battre l’ordinateur. Cliquez sur le bouton Solution pour voir le résultat.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -191,6 +191,11 @@
         <source>Shortcut: %1</source>
         <translation>快捷键：%1</translation>
     </message>
+    <message>
+        <source>Merovant is a very easy card game. The purpose is to use four arithmetic symbols to get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You may click Answer button to see the result.</source>
+        <extracomment>The Help text as a screen reader reads it: the Help text with its spelling put right. Translate it as you translated the Help text.</extracomment>
+        <translation>Merovant 是一款非常简单的纸牌游戏：用加、减、乘、除四种运算，把四张牌的点数算成 24。上手容易，想赢过电脑却不简单。点击“答案”按钮可以查看解法。</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

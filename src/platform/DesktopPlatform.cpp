@@ -8,6 +8,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -23,9 +24,12 @@ void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file,
     QDesktopServices::openUrl(url);
 }
 
-void DesktopPlatform::showMessage(const QString &text)
+void DesktopPlatform::showMessage(const QString &text, const QString &spoken)
 {
     QMessageBox box(QMessageBox::NoIcon, AppInfo::title, text, QMessageBox::Ok);
+    if (!spoken.isEmpty())
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setAccessibleName(spoken);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -217,7 +217,8 @@ class Game:
         return [w for w in self.app if w is not None and w.getRoleName() == role]
 
     def message(self):
-        """The text of the open message box, or ""."""
+        """The text of the open message box, as the program names it to a
+        screen reader (the Help text spelt right), or ""."""
         for box in self._windows("dialog") + self._windows("alert"):
             labels = pyatspi.findAllDescendants(box, lambda o: o.getRoleName() == "label")
             if labels and not any(label.description == "lblVersion" for label in labels):
