@@ -402,6 +402,9 @@ void AccessibilityTest::f10OpensTheMenuBar_data()
     QTest::newRow("Esc goes back") << "F10 Esc"
                                    << "Command1"
                                    << "" << 0;
+    QTest::newRow("F10 again goes back") << "F10 Right F10"
+                                         << "Command1"
+                                         << "" << 0;
     QTest::newRow("Enter chooses Help and goes back") << "F10 Right Return"
                                                       << "Command1"
                                                       << "" << 1;

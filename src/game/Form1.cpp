@@ -327,13 +327,25 @@ void Form1::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-// F10 puts the keyboard on the menu bar's first command. Esc, or a command
-// chosen with Enter or Space, gives it back to the control that had it.
+// F10 puts the keyboard on the menu bar's first command. Esc, F10 again, or
+// a command chosen with Enter or Space gives it back to the control that had
+// it.
 void Form1::openMenuBar()
 {
+    if (m_focusBeforeMenu) {
+        closeMenuBar();
+        return;
+    }
     m_focusBeforeMenu = QApplication::focusWidget();
     menuBar()->setFocus(Qt::MenuBarFocusReason);
     menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+void Form1::closeMenuBar()
+{
+    m_focusBeforeMenu->setFocus(Qt::MenuBarFocusReason);
+    m_focusBeforeMenu = nullptr;
+    menuBar()->setActiveAction(nullptr);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -344,9 +356,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
                 key == Qt::Key_Space) {
                 QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
-                m_focusBeforeMenu->setFocus(Qt::MenuBarFocusReason);
-                m_focusBeforeMenu = nullptr;
-                menuBar()->setActiveAction(nullptr);
+                closeMenuBar();
                 if (chosen)
                     chosen->trigger();
                 return true;

@@ -62,6 +62,7 @@ private:
     void bindKeys();
     void Form_Load();
     void openMenuBar();
+    void closeMenuBar();
     void speakChanges();
     QString summary() const;
 
