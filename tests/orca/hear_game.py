@@ -6,15 +6,19 @@
 
 """Plays Merovant by keys with Debian's Orca running, and checks what Orca says.
 
-Usage: hear_game.py MEROVANT [LANGUAGE]
+Usage: hear_game.py MEROVANT [LANGUAGE [LOG]]
+
+LANGUAGE is "en" (the default) or "de"; the program and Orca run in it. LOG
+is where Orca's debug log is kept.
 
 Run inside a private X server and session bus (run.sh sets them up). It
-starts speech-dispatcher's dummy output and Orca with its debug log on a
-terminal of its own (a terminal gets each line as it is written), starts the
-program, and types keys into its window. After each key it waits for the
-program to show the key's effect, read over AT-SPI, and then for Orca to
-speak what the table of expectations below builds from what the program
-shows. What Orca says is the log's "SPEECH OUTPUT" lines.
+starts a window manager, Orca, which starts speech-dispatcher with its dummy
+voice, with Orca's debug log on a terminal of its own (Python writes to a
+terminal line by line), then the program, and types keys into its window
+with xdotool. After each key it waits until Orca has said what the table of
+expectations below builds from what the program shows, read over AT-SPI,
+and until Orca's log falls quiet; then each of those texts must have been
+said once. What Orca says is its log's "SPEECH OUTPUT" lines.
 """
 
 import ctypes
@@ -45,6 +49,7 @@ TEXTS = {
         "operators": {"+": "plus", "-": "minus", "*": "times", "/": "divided by"},
         "new game": "New Game",
         "no card": "No card",
+        "taken": ", taken",
     },
     "de": {
         "ranks": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun",
@@ -55,6 +60,7 @@ TEXTS = {
         "operators": {"+": "plus", "-": "minus", "*": "mal", "/": "geteilt durch"},
         "new game": "Neues Spiel",
         "no card": "Keine Karte",
+        "taken": ", genommen",
     },
 }
 
@@ -258,10 +264,11 @@ class Game:
 # What Orca must say after each key, built from what the program shows then.
 # Each row: what is done, the keys typed (an operator's key is filled in from
 # the deal; keys in one string are typed at once, as for Orca's double
-# presses; Insert is Orca's key), and the texts that must each come as one utterance, once; Orca
-# may end one with a full stop. Texts in parentheses are sentences said one
-# after the other in one utterance, and one marked "^" with the words it adds of
-# its own for a control that takes the focus. Orca must also echo the keys.
+# presses; Insert is Orca's key), and the texts that must each come as one
+# utterance, once. Orca may end one with a full stop. Texts in parentheses
+# are sentences said one after the other in one utterance; one marked "^"
+# Orca follows with words of its own, for a control that takes the focus.
+# Orca must also echo the keys.
 STEPS = [
     ("New Game", ["F2"], [("{hand}", "{Label3}")]),
     ("card 1", ["1"], ["{line}"]),
@@ -273,7 +280,7 @@ STEPS = [
     ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
     ("card 1 again: refused", ["1"], ["{message}"]),
     ("OK", ["Return"], []),
-    ("Tab to card 1", ["Tab"], ["^{card 1}"]),
+    ("Tab to card 1, taken", ["Tab"], ["^{card 1 taken}"]),
     ("New Game", ["F2"], [("{hand}", "{Label3}")]),
     ("Tab to Answer", ["Tab", "Tab", "Tab", "Tab"], ["^{card 2}", "^{card 4}"]),
     ("Answer", ["Return"], [("{answer}", "{answer count}")]),
@@ -286,12 +293,6 @@ STEPS = [
 ]
 
 OPERATOR_KEYS = {"+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
-
-
-def number_text(value):
-    """A running result as the result line writes it."""
-    digits = format(value, ".15g")
-    return " " + digits if value >= 0 else digits
 
 
 def apply(left, operator, right):
@@ -354,6 +355,8 @@ class Table:
         shown["hand"] = ", ".join(names)
         for index, name in enumerate(names, 1):
             shown["card %d" % index] = name
+            if name.endswith(TEXT["taken"]):
+                shown["card %d taken" % index] = name
         line = game.line()
         shown["line"] = line.strip()
         shown["answer"] = spoken_answer(line)
