@@ -11,7 +11,8 @@ Usage: hear_game.py MEROVANT [LANGUAGE [LOG]]
 LANGUAGE is "en" (the default) or "de"; the program and Orca run in it. LOG
 is where Orca's debug log is kept.
 
-Run inside a private X server and session bus (run.sh sets them up). It
+Run inside a private X server and session bus (../atspi/run.sh --script
+sets them up). It
 starts a window manager, Orca, which starts speech-dispatcher with its dummy
 voice, with Orca's debug log on a terminal of its own (Python writes to a
 terminal line by line), then the program, and types keys into its window
