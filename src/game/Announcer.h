@@ -11,7 +11,8 @@
 // Speaks a short text through the screen reader without showing anything.
 // A screen reader speaks a label that changes only while the label has the
 // focus, and a label never has it; what it does speak at once, wherever the
-// focus is, is a notification that appears. So the announcer is a status bar
+// focus is, is a notification that appears, and inside a status bar it says
+// the text alone, without naming the role. So the announcer is a status bar
 // that is never shown, holding one notification whose name is the text; each
 // announcement says that the notification appeared. Nothing of it is drawn
 // and nothing of it takes the focus. Being the window's status bar, it also
