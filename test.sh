@@ -14,9 +14,11 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 # Benchmarks; a cross compiler and Wine to run the Windows registry code for real;
 # an X server of the tests' own for the real window; a session bus, the AT-SPI
-# registry and Python's pyatspi to drive that window as a screen reader does.
+# registry and Python's pyatspi to drive that window as a screen reader does;
+# Debian's screen reader itself, Orca, with speech-dispatcher (its dummy output
+# speaks nowhere), and a window manager to hand the focus back as a desktop does.
 TEST_PACKAGES=(libbenchmark-dev g++-mingw-w64-x86-64 wine64 "${DESKTOP_CHECK_PACKAGES[@]}"
-    xvfb dbus-daemon at-spi2-core python3-pyatspi)
+    xvfb dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher python3-speechd openbox)
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 

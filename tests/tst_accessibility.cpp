@@ -5,6 +5,7 @@
 #include "GameTable.h"
 
 #include "about/frmAbout.h"
+#include "game/Announcer.h"
 #include "game/CardBox.h"
 #include "game/CardName.h"
 
@@ -39,6 +40,14 @@ private slots:
     void countsAreLabelledByTheirCaptions();
     void theRunningResultIsReadable();
     void aWholeDealFromTheKeyboardAlone();
+    void whatIsAnnounced_data();
+    void whatIsAnnounced();
+    void takenCardsSaySo_data();
+    void takenCardsSaySo();
+    void theStatusBarSumsUpTheGame_data();
+    void theStatusBarSumsUpTheGame();
+    void f10OpensTheMenuBar_data();
+    void f10OpensTheMenuBar();
 };
 
 void AccessibilityTest::cardNames_data()
@@ -175,6 +184,9 @@ void AccessibilityTest::aboutBoxIsReadable_data()
                                 << "Version 1.0.0";
     QTest::newRow("picIcon") << "picIcon"
                              << "Application icon";
+    // Too short to be read as the box opens on their own, they are in its name.
+    QTest::newRow("the box, with its title and version") << ""
+                                                         << "About Merovant, Version 1.0.0";
 }
 
 void AccessibilityTest::aboutBoxIsReadable()
@@ -186,7 +198,7 @@ void AccessibilityTest::aboutBoxIsReadable()
     table.choose("about");
     QCOMPARE(GameTable::aboutBoxes().size(), 1);
     frmAbout *box = GameTable::aboutBoxes().first();
-    QWidget *control = box->findChild<QWidget *>(name);
+    QWidget *control = name.isEmpty() ? box : box->findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(accessible(control)->text(QAccessible::Name), spoken);
     box->close();
@@ -256,6 +268,164 @@ void AccessibilityTest::aWholeDealFromTheKeyboardAlone()
     }
     QCOMPARE(table.text("Label1"), QStringLiteral("Congradulations, you got 24"));
     QCOMPARE(table.text("Label2"), QStringLiteral("1"));
+}
+
+// What a screen reader speaks after the last key: the hand with the count of
+// deals, each result, the verdict and the count that moved. Cards 4, 6, 1, 1,
+// all spades, then 1, 1, 1, 1; the keys as GameTable::type writes them.
+void AccessibilityTest::whatIsAnnounced_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("a new hand, and the deal counted")
+        << "F2"
+        << "Four of spades, Six of spades, Ace of spades, Ace of spades. Total: 1";
+    QTest::newRow("a card: the running result, without its blank") << "F2 1"
+                                                                   << "4";
+    QTest::newRow("a negative result") << "F2 1 - 2"
+                                       << "-2";
+    QTest::newRow("an unchanged result is said again") << "F2 1 * 2 * 3"
+                                                       << "24";
+    QTest::newRow("a win and its count") << "F2 1 * 2 * 3 * 4"
+                                         << "Congradulations, you got 24. You won: 1";
+    QTest::newRow("a loss and its count") << "F2 1 + 2 - 3 / 4"
+                                          << "You failed. Try a new game. You lost: 1";
+    QTest::newRow("Answer in words, and the deal counted lost")
+        << "F2 Tab Tab Tab Tab Tab Return"
+        << "6 divided by 1, divided by 1, times 4, equals 24. You lost: 1";
+    QTest::newRow("a refused card adds nothing to its message") << "F2 1 1"
+                                                                << "4";
+    QTest::newRow("the next hand after a verdict")
+        << "F2 1 * 2 * 3 * 4 F2"
+        << "Ace of spades, Ace of spades, Ace of spades, Ace of spades. Total: 2";
+    QTest::newRow("no solution, with one full stop") << "F2 Tab Tab Tab Tab Tab Return F2 Return"
+                                                     << "No solution. No solution: 1";
+}
+
+void AccessibilityTest::whatIsAnnounced()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, said);
+
+    GameTable table;
+    table.platform.queueDeal(4, 6, 1, 1);
+    table.platform.queueDeal(1, 1, 1, 1);
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.type(keys);
+    auto *announcer = table.form.findChild<Announcer *>();
+    QVERIFY(announcer);
+    QVERIFY(!announcer->isVisible());
+    QCOMPARE(announcer->lastSaid(), said);
+}
+
+void AccessibilityTest::takenCardsSaySo_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("dealt") << "new"
+                           << QStringList{"Four of spades", "Six of spades", "Ace of spades",
+                                          "Ace of spades"};
+    QTest::newRow("two taken") << "new 1 * 3"
+                               << QStringList{"Four of spades, taken", "Six of spades",
+                                              "Ace of spades, taken", "Ace of spades"};
+    QTest::newRow("refused, still taken once")
+        << "new 2 2"
+        << QStringList{"Four of spades", "Six of spades, taken", "Ace of spades", "Ace of spades"};
+    QTest::newRow("a new deal clears them")
+        << "new 1 * 2 * 3 * 4 new"
+        << QStringList{"Four of spades", "Six of spades", "Ace of spades", "Ace of spades"};
+}
+
+void AccessibilityTest::takenCardsSaySo()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, names);
+
+    GameTable table;
+    table.platform.queueDeal(4, 6, 1, 1);
+    table.platform.queueDeal(4, 6, 1, 1);
+    table.play(script);
+    for (int index = 1; index <= 4; ++index)
+        QCOMPARE(accessible(table.card(index))->text(QAccessible::Name), names[index - 1]);
+}
+
+// A screen reader's command to read the status bar tells the state of the
+// game, the status bar never being shown.
+void AccessibilityTest::theStatusBarSumsUpTheGame_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("summary");
+
+    QTest::newRow("at start") << ""
+                              << "0. You won: 0. You lost: 0. No solution: 0. Total: 0";
+    QTest::newRow("after a win")
+        << "F2 1 * 2 * 3 * 4"
+        << "Congradulations, you got 24. You won: 1. You lost: 0. No solution: 0. Total: 1";
+}
+
+void AccessibilityTest::theStatusBarSumsUpTheGame()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, summary);
+
+    GameTable table;
+    table.platform.queueDeal(4, 6, 1, 1);
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.type(keys);
+    auto *announcer = table.form.findChild<Announcer *>();
+    QVERIFY(!announcer->isVisible());
+    QAccessibleInterface *bar = accessible(announcer);
+    QCOMPARE(bar->role(), QAccessible::StatusBar);
+    QCOMPARE(bar->text(QAccessible::Name), summary);
+    QCOMPARE(bar->child(0)->role(), QAccessible::Notification);
+}
+
+// As on the desktop: F10 puts the keyboard on the menu bar's first command;
+// Esc or a chosen command gives it back.
+void AccessibilityTest::f10OpensTheMenuBar_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("highlighted");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("on Quit") << "F10"
+                             << "menu bar"
+                             << "quit" << 0;
+    QTest::newRow("Right to Help") << "F10 Right"
+                                   << "menu bar"
+                                   << "help" << 0;
+    QTest::newRow("Esc goes back") << "F10 Esc"
+                                   << "Command1"
+                                   << "" << 0;
+    QTest::newRow("F10 again goes back") << "F10 Right F10"
+                                         << "Command1"
+                                         << "" << 0;
+    QTest::newRow("Enter chooses Help and goes back") << "F10 Right Return"
+                                                      << "Command1"
+                                                      << "" << 1;
+}
+
+void AccessibilityTest::f10OpensTheMenuBar()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, focus);
+    QFETCH(QString, highlighted);
+    QFETCH(int, messages);
+
+    GameTable table;
+    table.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    table.type(keys);
+    auto *bar = table.form.findChild<QMenuBar *>();
+    QWidget *focused = QApplication::focusWidget();
+    QCOMPARE(focused == bar ? QStringLiteral("menu bar") : focused->objectName(), focus);
+    QCOMPARE(bar->activeAction() ? bar->activeAction()->objectName() : QString(), highlighted);
+    QCOMPARE(table.platform.messages.size(), messages);
 }
 
 QTEST_MAIN(AccessibilityTest)

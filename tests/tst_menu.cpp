@@ -213,6 +213,10 @@ void TestMenu::help()
 
     choose(form, "help");
     QCOMPARE(platform.messages, QStringList{helpText});
+    QCOMPARE(platform.spokenMessages,
+             QStringList{QString(helpText)
+                             .replace(QLatin1String("arithmatic"), QLatin1String("arithmetic"))
+                             .replace(QLatin1String("Anwser"), QLatin1String("Answer"))});
     QCOMPARE(snapshot(form), before);
     QCOMPARE(platform.drawsTaken, drawsTaken);
     QCOMPARE(platform.reseeds, reseeds);

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3, %4 %5, %6 %7, equals %8</source>
+        <extracomment>The Answer line read aloud, ((a op b) op c) op d = result, each step after a pause: &quot;6 divided by 1, divided by 1, times 4, equals 24&quot;. %1, %3, %5, %7 and %8 are numbers, %2, %4 and %6 the words for the operators.</extracomment>
+        <translation>%1 %2 %3, %4 %5, %6 %7, igual a %8</translation>
+    </message>
+</context>
+<context>
     <name>AnswerSearch</name>
     <message>
         <source>No solution.</source>
@@ -87,6 +111,11 @@
         <source>No card</source>
         <translation>Sin carta</translation>
     </message>
+    <message>
+        <source>%1, taken</source>
+        <extracomment>A card already taken in this deal; %1 is its name (&quot;Seven of hearts&quot;).</extracomment>
+        <translation>%1, tomada</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -161,6 +190,11 @@
     <message>
         <source>Shortcut: %1</source>
         <translation>Atajo: %1</translation>
+    </message>
+    <message>
+        <source>Merovant is a very easy card game. The purpose is to use four arithmetic symbols to get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You may click Answer button to see the result.</source>
+        <extracomment>The Help text as a screen reader reads it: the Help text with its spelling put right. Translate it as you translated the Help text.</extracomment>
+        <translation>Merovant es un juego de cartas muy sencillo. El objetivo es conseguir 24 con los valores de las cartas usando las cuatro operaciones. Es fácil de jugar, pero difícil ganarle al ordenador. Pulsa el botón Solución para ver el resultado.</translation>
     </message>
 </context>
 <context>

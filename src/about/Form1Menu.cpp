@@ -27,10 +27,17 @@ void Form1::quit_Click()
 
 void Form1::help_Click()
 {
+    // The text keeps its misspellings; a speech engine reads it spelt right,
+    // where it would stumble over them.
     m_platform.showMessage(
         tr("Merovant is a very easy card game. The purpose is to use four arithmatic symbols to "
            "get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You "
-           "may click Anwser button to see the result."));
+           "may click Anwser button to see the result."),
+        //: The Help text as a screen reader reads it: the Help text with its spelling put
+        //: right. Translate it as you translated the Help text.
+        tr("Merovant is a very easy card game. The purpose is to use four arithmetic symbols to "
+           "get 24 from the numbers of cards. It is easy to play, but hard to beat computer. You "
+           "may click Answer button to see the result."));
 }
 
 void Form1::about_Click()

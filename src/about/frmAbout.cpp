@@ -92,8 +92,8 @@ void frmAbout::buildWindow()
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(icon.pixmap(QSize(32, 32)));
-    // A picture box is a tab stop of its own, between OK and System Info.
-    picIcon->setFocusPolicy(Qt::StrongFocus);
+    // The icon shows nothing to act on: Tab passes it by.
+    picIcon->setFocusPolicy(Qt::NoFocus);
     picIcon->setAccessibleName(tr("Application icon"));
 
     cmdOK = button("cmdOK", tr("OK"), twips(4245, 2625, 1260, 345));
@@ -121,8 +121,7 @@ void frmAbout::buildWindow()
     lblDisclaimer->setText(tr("Merovant is free software under the GNU GPL, version 3 or "
                               "later. It comes with no warranty of any kind."));
 
-    setTabOrder(cmdOK, picIcon);
-    setTabOrder(picIcon, cmdSysInfo);
+    setTabOrder(cmdOK, cmdSysInfo);
     applyColours();
 }
 
@@ -167,6 +166,10 @@ void frmAbout::Form_Load()
                             .arg(QString::number(AppInfo::major), QString::number(AppInfo::minor),
                                  QString::number(AppInfo::revision)));
     lblTitle->setText(AppInfo::title);
+    // A screen reader opens a dialog with its title and those of its labels
+    // that read as sentences; the title and the version line are too short
+    // to count as such, so the box's own name carries them.
+    setAccessibleName(windowTitle() + QLatin1String(", ") + lblVersion->text());
 }
 
 void frmAbout::cmdOK_Click()

@@ -51,16 +51,24 @@ CardBox::CardBox(QWidget *parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    setAccessibleName(CardName::none());
+    m_name = CardName::none();
+    setAccessibleName(m_name);
 }
 
 void CardBox::setFace(const QPixmap *picture, const QString &name)
 {
-    setAccessibleName(name); // also tells assistive technology of the change
+    m_name = name;
+    setTaken(false);
     if (picture == m_picture)
         return;
     m_picture = picture;
     update();
+}
+
+void CardBox::setTaken(bool taken)
+{
+    // Setting the name also tells assistive technology of the change.
+    setAccessibleName(taken ? CardName::taken(m_name) : m_name);
 }
 
 void CardBox::click()

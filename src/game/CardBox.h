@@ -21,7 +21,11 @@ class CardBox : public QFrame
 public:
     explicit CardBox(QWidget *parent = nullptr);
 
+    // A new face is a card not yet taken.
     void setFace(const QPixmap *picture, const QString &name);
+    // A taken card says so in its name: "Seven of hearts, taken".
+    void setTaken(bool taken);
+    QString cardName() const { return m_name; }
     const QPixmap *picture() const { return m_picture; }
 
 public slots:
@@ -39,5 +43,6 @@ protected:
 
 private:
     const QPixmap *m_picture = nullptr;
+    QString m_name;
     bool m_pressed = false;
 };

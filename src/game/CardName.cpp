@@ -39,3 +39,9 @@ QString CardName::none()
 {
     return QCoreApplication::translate("CardName", "No card");
 }
+
+QString CardName::taken(const QString &name)
+{
+    //: A card already taken in this deal; %1 is its name ("Seven of hearts").
+    return QCoreApplication::translate("CardName", "%1, taken").arg(name);
+}

@@ -13,4 +13,6 @@ namespace CardName {
 QString of(int value, int suit);
 // An empty card box: "No card".
 QString none();
+// A card taken in this deal: "Seven of hearts, taken".
+QString taken(const QString &name);
 } // namespace CardName

@@ -4,6 +4,7 @@
 
 #include "game/Form1.h"
 
+#include "game/Announcer.h"
 #include "game/AppInfo.h"
 #include "game/CardBox.h"
 #include "game/CardName.h"
@@ -16,6 +17,7 @@
 #include "play/NumberText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -24,8 +26,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 using Design::px;
@@ -60,6 +63,11 @@ Form1::Form1(Platform &platform, QWidget *parent) : QMainWindow(parent), m_platf
     connectHandlers();
     bindKeys();
     Form_Load();
+    m_heard = {s.dealLock,
+               0,
+               Label1->text(),
+               {Label2->text(), Label9->text(), Label6->text(), Label3->text()}};
+    m_announcer->setSummary(summary());
 }
 
 QString Form1::homePageAddress()
@@ -84,6 +92,9 @@ void Form1::buildWindow()
     table->setAutoFillBackground(true);
     table->setBackgroundRole(QPalette::Button);
     setCentralWidget(table);
+    // The first child: a screen reader looks for the status bar from the last
+    // child back and stops at the first child it searched.
+    m_announcer = new Announcer(table);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     auto button = [table](const char *name, const QString &caption, QRect place) {
@@ -199,6 +210,48 @@ void Form1::connectHandlers()
     connect(quit, &QAction::triggered, this, &Form1::quit_Click);
     connect(help, &QAction::triggered, this, &Form1::help_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
+    // Connected after the handlers, so it runs once each has done its work.
+    for (QPushButton *b : {Command1, Command2, Command3, Command4, Command5, Command6})
+        connect(b, &QPushButton::clicked, this, &Form1::speakChanges);
+    for (CardBox *box : Picture3)
+        connect(box, &CardBox::clicked, this, &Form1::speakChanges);
+}
+
+// Says, in one utterance, what the last command changed on the table: a new
+// hand, the result line after a card or an Answer, and each count that moved,
+// with its caption. A screen reader speaks a new utterance over the last one,
+// hence one.
+void Form1::speakChanges()
+{
+    const int taken = s.used1 + s.used2 + s.used3 + s.used4;
+    const QStringList counts{Label2->text(), Label9->text(), Label6->text(), Label3->text()};
+    const std::array<QLabel *, 4> captions{Label4, Label8, Label7, Label5};
+    QStringList parts;
+    if (s.dealLock && !m_heard.dealLock) {
+        // The line's reset to 0 goes without saying.
+        QStringList hand;
+        for (CardBox *box : Picture3)
+            hand << box->cardName();
+        parts << hand.join(QLatin1String(", "));
+    } else if (Label1->text() != m_heard.line || taken > m_heard.taken) {
+        parts << Announcer::spoken(Label1->text());
+    }
+    for (int i = 0; i < counts.size(); ++i)
+        if (counts[i] != m_heard.counts.value(i))
+            parts << captions[static_cast<std::size_t>(i)]->text() + QLatin1Char(' ') + counts[i];
+    m_heard = {s.dealLock, taken, Label1->text(), counts};
+    m_announcer->say(Announcer::sentences(parts));
+    m_announcer->setSummary(summary());
+}
+
+// The result line and every count with its caption.
+QString Form1::summary() const
+{
+    return Announcer::sentences({Announcer::spoken(Label1->text()),
+                                 Label4->text() + QLatin1Char(' ') + Label2->text(),
+                                 Label8->text() + QLatin1Char(' ') + Label9->text(),
+                                 Label7->text() + QLatin1Char(' ') + Label6->text(),
+                                 Label5->text() + QLatin1Char(' ') + Label3->text()});
 }
 
 namespace {
@@ -220,13 +273,13 @@ QList<QKeySequence> mainAndKeypad(Qt::Key key)
 
 // A key presses the control it stands for, through the same handler as the
 // mouse, so every rule of play holds the same way. A held key presses once.
+// The keys are read as key presses, not taken as shortcuts before anything
+// else sees them: a screen reader sees each key first, echoes it, and keeps
+// the keys that are its own.
 void Form1::bindKeys()
 {
     auto bind = [this](auto *control, const QList<QKeySequence> &keys, auto press) {
-        auto *shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, control, press);
+        m_keys.emplace_back(keys, [control, press] { (control->*press)(); });
         control->setToolTip(keyTip(keys));
     };
     QList<QKeySequence> newGame{QKeySequence(Qt::Key_F2)};
@@ -239,22 +292,80 @@ void Form1::bindKeys()
     bind(Command4, mainAndKeypad(Qt::Key_Minus), &QPushButton::click);
     bind(Command5, mainAndKeypad(Qt::Key_Asterisk), &QPushButton::click);
     bind(Command6, mainAndKeypad(Qt::Key_Slash), &QPushButton::click);
-    help->setShortcuts(QKeySequence::HelpContents);
+    m_keys.emplace_back(QKeySequence::keyBindings(QKeySequence::HelpContents),
+                        [this] { help->trigger(); });
     // Some desktops bind no standard key to quitting; Ctrl+Q works on all.
     QList<QKeySequence> quitKeys{QKeySequence(Qt::CTRL | Qt::Key_Q)};
     for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Quit))
         if (!quitKeys.contains(key))
             quitKeys << key;
-    quit->setShortcuts(quitKeys);
-    for (QAction *command : {help, quit})
-        command->setAutoRepeat(false);
+    m_keys.emplace_back(quitKeys, [this] { quit->trigger(); });
+    // F10 opens the menu bar, as Alt does.
+    m_keys.emplace_back(QList<QKeySequence>{QKeySequence(Qt::Key_F10)}, [this] { openMenuBar(); });
+    menuBar()->installEventFilter(this);
     // Enter presses the focused button, as Space does.
     for (QPushButton *button : {Command1, Command2, Command3, Command4, Command5, Command6})
         button->installEventFilter(this);
 }
 
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Shift is how some keyboards reach + and *; it changes no key here.
+    const QKeyCombination pressed(event->modifiers() & ~Qt::ShiftModifier,
+                                  static_cast<Qt::Key>(event->key()));
+    auto matches = [&pressed](const QKeySequence &key) {
+        return key.count() == 1 && QKeyCombination(key[0].keyboardModifiers() & ~Qt::ShiftModifier,
+                                                   key[0].key()) == pressed;
+    };
+    for (const auto &[keys, press] : m_keys)
+        if (std::any_of(keys.begin(), keys.end(), matches)) {
+            event->accept();
+            if (!event->isAutoRepeat())
+                press();
+            return;
+        }
+    QMainWindow::keyPressEvent(event);
+}
+
+// F10 puts the keyboard on the menu bar's first command. Esc, F10 again, or
+// a command chosen with Enter or Space gives it back to the control that had
+// it.
+void Form1::openMenuBar()
+{
+    if (m_focusBeforeMenu) {
+        closeMenuBar();
+        return;
+    }
+    m_focusBeforeMenu = QApplication::focusWidget();
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
+}
+
+void Form1::closeMenuBar()
+{
+    m_focusBeforeMenu->setFocus(Qt::MenuBarFocusReason);
+    m_focusBeforeMenu = nullptr;
+    menuBar()->setActiveAction(nullptr);
+}
+
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == menuBar()) {
+        if (event->type() == QEvent::KeyPress && m_focusBeforeMenu) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
+                key == Qt::Key_Space) {
+                QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
+                closeMenuBar();
+                if (chosen)
+                    chosen->trigger();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            m_focusBeforeMenu = nullptr;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

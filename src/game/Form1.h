@@ -7,9 +7,15 @@
 #include "game/RoundState.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <QKeySequence>
 
 #include <array>
+#include <functional>
+#include <vector>
 
+class Announcer;
 class CardBox;
 class Platform;
 class QAction;
@@ -47,6 +53,7 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWindow();
@@ -54,6 +61,10 @@ private:
     void connectHandlers();
     void bindKeys();
     void Form_Load();
+    void openMenuBar();
+    void closeMenuBar();
+    void speakChanges();
+    QString summary() const;
 
     void pressOperator(const QString &word);
     qint16 &usedFlag(qint16 index);
@@ -65,6 +76,18 @@ private:
     Platform &m_platform;
     RoundState s;
     frmAbout *m_about = nullptr; // made by the first About, deleted with the table
+    Announcer *m_announcer = nullptr;
+    QPointer<QWidget> m_focusBeforeMenu; // while F10 has the menu bar
+    // What the player last heard of the table, to say only what changed.
+    struct Heard
+    {
+        bool dealLock = false;
+        int taken = 0;
+        QString line;
+        QStringList counts;
+    } m_heard;
+    // The game's keys, each with what it presses.
+    std::vector<std::pair<QList<QKeySequence>, std::function<void()>>> m_keys;
 
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;

@@ -8,6 +8,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -60,9 +61,12 @@ void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file,
 }
 #endif
 
-void DesktopPlatform::showMessage(const QString &text)
+void DesktopPlatform::showMessage(const QString &text, const QString &spoken)
 {
     QMessageBox box(QMessageBox::NoIcon, AppInfo::title, text, QMessageBox::Ok);
+    if (!spoken.isEmpty())
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setAccessibleName(spoken);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

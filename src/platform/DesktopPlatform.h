@@ -17,7 +17,7 @@ class DesktopPlatform : public Platform
 public:
     void shellOpen(QWidget *owner, const QString &operation, const QString &file,
                    const QString &directory) override;
-    void showMessage(const QString &text) override;
+    void showMessage(const QString &text, const QString &spoken = QString()) override;
     void reseedFromClock() override;
     float draw() override;
     SystemTools &systemTools() override { return *m_systemTools; }

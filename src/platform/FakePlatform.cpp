@@ -10,9 +10,10 @@ void FakePlatform::shellOpen(QWidget *owner, const QString &operation, const QSt
     opened.append({owner, operation, file, directory});
 }
 
-void FakePlatform::showMessage(const QString &text)
+void FakePlatform::showMessage(const QString &text, const QString &spoken)
 {
     messages.append(text);
+    spokenMessages.append(spoken.isEmpty() ? text : spoken);
 }
 
 void FakePlatform::reseedFromClock()

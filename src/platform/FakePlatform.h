@@ -28,7 +28,7 @@ public:
 
     void shellOpen(QWidget *owner, const QString &operation, const QString &file,
                    const QString &directory) override;
-    void showMessage(const QString &text) override;
+    void showMessage(const QString &text, const QString &spoken = QString()) override;
     void reseedFromClock() override;
     float draw() override;
     SystemTools &systemTools() override { return tools; }
@@ -45,6 +45,8 @@ public:
     int drawsTaken = 0;
     int drawsMissing = 0; // draws asked for with the queue empty
     QStringList messages;
+    QStringList spokenMessages; // as a screen reader reads them
+
     QList<Opened> opened;
     FakeSystemTools tools;
 };

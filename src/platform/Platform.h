@@ -24,7 +24,8 @@ public:
 
     // A modal message box over every window of the program: the text, one OK
     // button, no icon, the application title. Returns once it is dismissed.
-    virtual void showMessage(const QString &text) = 0;
+    // A screen reader reads `spoken` in place of the text when it is given.
+    virtual void showMessage(const QString &text, const QString &spoken = QString()) = 0;
 
     // Starts a fresh random sequence from the clock.
     virtual void reseedFromClock() = 0;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The player's own play: the operator buttons and the card clicks.
+#include "game/CardBox.h"
 #include "game/Counter.h"
 #include "game/Form1.h"
 #include "platform/Platform.h"
@@ -49,6 +50,7 @@ void Form1::Picture3_Click(qint16 Index)
         return;
     }
     used = 1;
+    Picture3[Index - 1]->setTaken(true);
     applyPendingOperator(cardValue(Index));
     if (s.opCount == 3)
         judge();

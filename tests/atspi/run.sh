@@ -7,9 +7,16 @@
 # Runs play_deals.py against the real program on an X server and a session bus
 # of its own, with a scratch home, so that nothing of the machine's desktop is
 # seen or touched. Everything it starts is gone when it ends, failed or not.
-#   run.sh MEROVANT [LANGUAGE]
+#   run.sh [--script SCRIPT] MEROVANT [ARGUMENTS...]
+# SCRIPT, another Python script, runs in play_deals.py's place, with the same
+# arguments (tests/orca/hear_game.py).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+script=$here/play_deals.py
+if [ "${1:-}" = --script ]; then
+    script=$2
+    shift 2
+fi
 
 scratch=$(mktemp -d)
 xvfb_pid=
@@ -59,6 +66,8 @@ env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u SESSION_MANAGER -u WAYLAND_DISP
     -u AT_SPI_BUS_ADDRESS -u DBUS_SESSION_BUS_ADDRESS \
     -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME \
     HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH="$scratch/bin:$PATH" \
+    XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
+    XDG_CACHE_HOME="$scratch/home/.cache" \
     DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    dbus-run-session -- /usr/bin/python3 "$here/play_deals.py" "$@" || status=$?
+    dbus-run-session -- /usr/bin/python3 "$script" "$@" || status=$?
 exit "$status"

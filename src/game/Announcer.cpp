@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Merovant developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "game/Announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+QAccessibleInterface *announcerAccessible(const QString &className, QObject *object)
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (className == QLatin1String("AnnouncerNotice"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
+}
+
+QString word(const char *text)
+{
+    return QCoreApplication::translate("Announcer", text);
+}
+} // namespace
+
+Announcer::Announcer(QWidget *parent) : QWidget(parent), m_notice(new AnnouncerNotice(this))
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(announcerAccessible), true);
+    Q_UNUSED(factoryInstalled);
+    setObjectName(QStringLiteral("announcer"));
+    m_notice->setObjectName(QStringLiteral("notice"));
+    setFocusPolicy(Qt::NoFocus);
+    m_notice->setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcer::say(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    m_notice->setAccessibleName(text);
+    // The notification stays hidden: the event alone makes it heard.
+    QAccessibleEvent appeared(m_notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&appeared);
+}
+
+void Announcer::setSummary(const QString &text)
+{
+    setAccessibleName(text);
+}
+
+QString Announcer::lastSaid() const
+{
+    return m_notice->accessibleName();
+}
+
+QString Announcer::spoken(const QString &line)
+{
+    // "(( a op b) op c) op d=24", the only text with "=" on the result line.
+    static const QRegularExpression answer(
+        QStringLiteral(R"(^\(\( (\d+)([-+*/]) (\d+)\)([-+*/]) (\d+)\)([-+*/]) (\d+)=(\d+)$)"));
+    const QRegularExpressionMatch match = answer.match(line);
+    if (!match.hasMatch())
+        return line.trimmed();
+    auto op = [&match](int group) {
+        const QChar symbol = match.captured(group).at(0);
+        if (symbol == QLatin1Char('+'))
+            return word(QT_TRANSLATE_NOOP("Announcer", "plus"));
+        if (symbol == QLatin1Char('-'))
+            return word(QT_TRANSLATE_NOOP("Announcer", "minus"));
+        if (symbol == QLatin1Char('*'))
+            return word(QT_TRANSLATE_NOOP("Announcer", "times"));
+        return word(QT_TRANSLATE_NOOP("Announcer", "divided by"));
+    };
+    //: The Answer line read aloud, ((a op b) op c) op d = result, each step after a pause:
+    //: "6 divided by 1, divided by 1, times 4, equals 24". %1, %3, %5, %7 and %8 are numbers,
+    //: %2, %4 and %6 the words for the operators.
+    return QCoreApplication::translate("Announcer", "%1 %2 %3, %4 %5, %6 %7, equals %8")
+        .arg(match.captured(1), op(2), match.captured(3), op(4), match.captured(5), op(6),
+             match.captured(7), match.captured(8));
+}
+
+QString Announcer::sentences(const QStringList &parts)
+{
+    QString said;
+    for (const QString &part : parts) {
+        if (!said.isEmpty()) {
+            // A text that ends a sentence of its own gets no second full stop.
+            if (!said.endsWith(QLatin1Char('.')) && !said.endsWith(QLatin1Char('!')) &&
+                !said.endsWith(QLatin1Char('?')))
+                said += QLatin1Char('.');
+            said += QLatin1Char(' ');
+        }
+        said += part;
+    }
+    return said;
+}
