@@ -38,6 +38,13 @@ ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
+# makensis works in the script's folder, so a relative STAGE or OUTFILE would
+# be taken from there rather than from where it was called.
+!ifndef NSIS_WIN32_MAKENSIS
+  !system 'for path in "${STAGE}" "${OUTFILE}"; do case $path in /*) ;; \
+    *) echo "STAGE and OUTFILE must be absolute paths, not $path"; exit 1 ;; esac; done' = 0
+!endif
+
 # Only what the uninstaller knows how to remove gets installed, so a file
 # added to the stage must be added here too; stop rather than leave it out.
 !if /FileExists "${STAGE}/${EXE}"
