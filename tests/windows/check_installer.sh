@@ -27,20 +27,21 @@
 # The desktop's opener is a fake xdg-open that only records what it is given,
 # so no browser can start, and Wine makes no menu entries for the desktop.
 # Every Wine process, the X server and the temporary folder go on every way
-# out. Exits 0 when all is well, 1 when not, 77 when a tool is missing.
+# out. Exits 0 when all is well, 1 when not, 77 when a tool is missing
+# (apt-get install wine wine64 xvfb xdotool).
 set -u -o pipefail
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
-    echo "usage: check_installer.sh SETUP.exe [VERSION]" >&2
-    exit 2
+    echo "check_installer: FAILED: usage: check_installer.sh SETUP.exe [VERSION]"
+    exit 1
 fi
 setup=$1
 version=${2:-}
 if [ -z "$version" ]; then
     version=$(basename "$setup" | sed -n 's/^.*-\([0-9][0-9.]*[0-9]\)-setup\.exe$/\1/p')
     if [ -z "$version" ]; then
-        echo "check_installer: cannot tell the version from the name $setup; give it after the name" >&2
-        exit 2
+        echo "check_installer: FAILED: cannot tell the version from the name $setup; give it after the name"
+        exit 1
     fi
 fi
 wine=${WINE:-wine}
@@ -48,7 +49,7 @@ wineserver=${WINESERVER:-wineserver}
 
 for tool in Xvfb xdotool "$wine" "$wineserver" timeout; do
     if ! command -v "$tool" >/dev/null; then
-        echo "check_installer: SKIPPED: $tool is not installed (./test.sh installs it)"
+        echo "check_installer: SKIPPED: $tool is not installed (apt-get install wine wine64 xvfb xdotool)"
         exit 77
     fi
 done
@@ -181,7 +182,7 @@ shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Merovant.ln
 # A shell link holds its target's full path in the local code page.
 grep -a -q -F "$install_win\\merovant.exe" "$shortcut" ||
     fail "Merovant.lnk does not point at $install_win\\merovant.exe"
-step "files in place: $(cd "$install_dir" && find . -type f | wc -l) in Program Files\\Merovant, $(ls "$install_dir/licenses" | wc -l) licences, Start-menu shortcut"
+step "files in place: $(cd "$install_dir" && find . -type f | wc -l) in Program Files\\Merovant, $(find "$install_dir/licenses" -type f | wc -l) licences, Start-menu shortcut"
 
 key="$uninstall_key\\Merovant"
 reg_query "$key" >"$work/key" || fail "the registry has no $key"
@@ -204,8 +205,9 @@ expect NoModify 0x1
 expect NoRepair 0x1
 size=$(($(value EstimatedSize)))
 files=$(du -s -k --apparent-size "$install_dir" | cut -f 1)
-[ "$size" -ge $((files * 9 / 10)) ] && [ "$size" -le $((files * 11 / 10 + 8)) ] ||
+if [ "$size" -lt $((files * 9 / 10)) ] || [ "$size" -gt $((files * 11 / 10 + 8)) ]; then
     fail "$key: EstimatedSize is $size KB, but the files take $files KB"
+fi
 step "Add/Remove Programs entry: version $version, $size KB"
 
 # The program, started by the path the shortcut holds. Starting the shortcut
@@ -232,8 +234,9 @@ done
 address=$(head -n 1 "$work/opened")
 page=${address#file://}
 page=$(printf '%b' "${page//%/\\x}")
-[ -f "$page" ] && [ "$(realpath "$page")" = "$(realpath "$install_dir/index.html")" ] ||
+if [ ! -f "$page" ] || [ "$(realpath "$page")" != "$(realpath "$install_dir/index.html")" ]; then
     fail "the desktop was asked to open $address, not the installed index.html"
+fi
 step "home page asked for: $address"
 
 # Sent to the window itself, so no window manager is needed to focus it.
