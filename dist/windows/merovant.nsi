@@ -111,11 +111,17 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${APP_NAME} ${VERSION} 
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "2026 ${PUBLISHER}, GPL-3.0-or-later"
 
+LangString NEEDS_ADMIN ${LANG_ENGLISH} "Installing or removing ${APP_NAME} for all users of this computer takes an administrator."
+LangString NEEDS_ADMIN ${LANG_FRENCH} "Installer ou supprimer ${APP_NAME} pour tous les utilisateurs de cet ordinateur demande les droits d’administrateur."
+LangString NEEDS_ADMIN ${LANG_GERMAN} "Zum Installieren oder Entfernen von ${APP_NAME} für alle Benutzer dieses Computers sind Administratorrechte nötig."
+LangString NEEDS_ADMIN ${LANG_SPANISH} "Instalar o quitar ${APP_NAME} para todos los usuarios de este equipo requiere permisos de administrador."
+LangString NEEDS_ADMIN ${LANG_SIMPCHINESE} "为此计算机的所有用户安装或删除 ${APP_NAME} 需要管理员权限。"
+
 !macro RequireAdmin
   UserInfo::GetAccountType
   Pop $0
   ${If} $0 != "admin"
-    MessageBox MB_ICONSTOP|MB_OK "${APP_NAME} is installed for all users of this computer, which takes an administrator." /SD IDOK
+    MessageBox MB_ICONSTOP|MB_OK "$(NEEDS_ADMIN)" /SD IDOK
     SetErrorLevel 740 # ERROR_ELEVATION_REQUIRED
     Quit
   ${EndIf}
