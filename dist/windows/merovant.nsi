@@ -137,6 +137,9 @@ Section "Install"
   SetOutPath "$INSTDIR"
   File "${STAGE}/${EXE}"
   File "${STAGE}/index.html"
+  # The folder holds nothing but this release's licences, so that an update
+  # keeps none that no longer apply.
+  RMDir /r "$INSTDIR\licenses"
   SetOutPath "$INSTDIR\licenses"
   File /r "${STAGE}/licenses/*"
 
