@@ -8,6 +8,7 @@
 #
 #   makensis -V2 -DVERSION=1.0.0 -DSTAGE=DIR -DOUTFILE=merovant-1.0.0-setup.exe merovant.nsi
 #
+# STAGE and OUTFILE are absolute paths, and OUTFILE's folder exists.
 # DIR holds merovant.exe, index.html (the home page, which the program looks
 # for beside itself) and licenses/ with GPL-3.0-or-later.txt and the licences
 # of Qt and the libraries built into the program. Both the installer and the
