@@ -75,6 +75,9 @@ void PlatformTest::reseedsDifferWithinTheSameSecond()
 
 void PlatformTest::opensAnExistingHomePage()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows' shell opens the page, not Qt: the installer's check under Wine sees it");
+#endif
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("index.html"));
     QFile file(page);

@@ -124,7 +124,7 @@ environment=(
 command=("$program")
 if $wine; then
     # Wine's own start-up is not the program's: the prefix is made first.
-    environment+=(WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
+    environment+=(WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
     env -i "${environment[@]}" wine wineboot --init >/dev/null 2>&1
     env -i "${environment[@]}" wineserver -w
     echo "Wine prefix made in $(since "$checks_started")"

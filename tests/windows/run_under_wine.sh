@@ -1,14 +1,16 @@
-#!/bin/sh
+#!/usr/bin/env bash
 
 # SPDX-FileCopyrightText: 2026 Merovant developers
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs a Qt Test suite built for Windows under Wine: CTest's emulator for the
-# Windows build.
+# Runs a Qt Test suite built for Windows under Wine, with Qt's windows
+# platform on an X server of its own: CTest's emulator for the Windows build.
 #   run_under_wine.sh PREFIX SUITE.exe [ARGUMENTS...]
-# The Wine prefix PREFIX is made on first use and kept for the next suites.
-# Wine loses what a Windows program writes to a pipe, so the suite writes its
+# The Wine prefix PREFIX is made on first use and kept for the next suites,
+# which take turns in it: Wine's server, tied to this suite's X server, ends
+# with the suite. Wine
+# loses what a Windows program writes to a pipe, so the suite writes its
 # report to a file, shown afterwards.
 set -u
 prefix=$1
@@ -17,21 +19,43 @@ shift 2
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
-# Nothing may offer to download or install anything.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Nothing may offer to download or install anything, nor add menu entries.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+work=$(mktemp -d "${TMPDIR:-/tmp}/merovant-suite.XXXXXX") || exit 1
+xvfb_pid=
+locked=false
+cleanup() {
+    ! $locked || wineserver -k 2>/dev/null
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+exec {display_fd}>"$work/display"
+Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec {display_fd}>&-
+for _ in $(seq 150); do
+    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
+    sleep 0.1
+done
+display=$(head -n 1 "$work/display")
+[ -n "$display" ] || { cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$display"
+
+# One suite at a time in the prefix, whose server ends with each.
 mkdir -p "$(dirname "$prefix")"
-(
-    flock 9
-    if [ ! -f "$prefix/system.reg" ]; then
-        wine wineboot --init >/dev/null 2>&1
-        wineserver -w
-    fi
-) 9>"$prefix.lock"
+exec {lock_fd}>"$prefix.lock"
+flock "$lock_fd"
+locked=true
+if [ ! -f "$prefix/system.reg" ]; then
+    wine wineboot --init >/dev/null 2>&1
+    wineserver -w
+fi
 
-report=$(mktemp "${TMPDIR:-/tmp}/merovant-suite.XXXXXX") || exit 1
-trap 'rm -f "$report"' EXIT
-wine "$suite" -o "$(winepath -w "$report"),txt" "$@"
+wine "$suite" -o "$(winepath -w "$work/report.txt"),txt" "$@"
 status=$?
-cat "$report"
+cat "$work/report.txt"
 exit "$status"

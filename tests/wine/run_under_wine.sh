@@ -23,7 +23,7 @@ export WINEDEBUG=-all
 export DISPLAY=
 unset WAYLAND_DISPLAY
 # Nothing may offer to download or install anything.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 cleanup() {
     "$wineserver" -k >/dev/null 2>&1
