@@ -26,6 +26,7 @@
 # program and the X server are stopped on every way out. Exits 77 when the X
 # tools are missing.
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/../support/xserver.sh"
 
 home_under=
 screenshot=
@@ -73,17 +74,6 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/merovant-window.XXXXXX") || exit 1
 program_pid=
 xvfb_pid=
 
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
 cleanup() {
     stop "$program_pid"
     stop "$xvfb_pid"
@@ -105,19 +95,7 @@ printf '%s\n' "\$@" >>"$work/opened"
 EOF
 chmod +x "$work/bin/xdg-open"
 
-# An X server on a display number that it picks itself and tells on a pipe.
-exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec {display_fd}>&-
-for _ in $(seq 150); do
-    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display=$(head -n 1 "$work/display" 2>/dev/null)
-[ -n "$display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-export DISPLAY=":$display"
+start_xvfb "$work" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
 
 # A clean environment: no desktop session, no session bus, no browser
 # setting, and the fake opener first on the PATH.

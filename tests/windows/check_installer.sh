@@ -30,6 +30,7 @@
 # out. Exits 0 when all is well, 1 when not, 77 when a tool is missing
 # (apt-get install wine wine64 xvfb xdotool).
 set -u -o pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../support/xserver.sh"
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     echo "check_installer: FAILED: usage: check_installer.sh SETUP.exe [VERSION]"
@@ -66,17 +67,6 @@ fail() {
     exit 1
 }
 
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
 cleanup() {
     stop "$program_pid"
     stop "$bounded_pid"
@@ -108,18 +98,7 @@ now() { date +%s.%N; }
 started=$(now)
 step() { awk -v a="$started" -v b="$(now)" -v what="$*" 'BEGIN { printf "%6.1f s  %s\n", b - a, what }'; }
 
-# An X server on a display number that it picks itself and tells on a pipe.
-exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec {display_fd}>&-
-for _ in $(seq 150); do
-    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-display=$(head -n 1 "$work/display" 2>/dev/null)
-[ -n "$display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+start_xvfb "$work" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
 
 # The opener: records its arguments, one a line, and opens nothing. Wine
 # hands a document it has no program for to the desktop's xdg-open.
@@ -137,13 +116,13 @@ export PATH="$work/bin:$PATH"
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export XDG_CACHE_HOME="$work/home/.cache"
-export DISPLAY=":$display"
+
 export WINEPREFIX="$work/prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=C.UTF-8
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
-step "X server :$display started"
+step "X server $DISPLAY started"
 
 bounded 240 "$wine" wineboot --init >"$work/wineboot.log" 2>&1
 bounded 240 "$wineserver" -w || fail "the Wine prefix was not ready within 240 s"

@@ -13,6 +13,7 @@
 # loses what a Windows program writes to a pipe, so the suite writes its
 # report to a file, shown afterwards.
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/../support/xserver.sh"
 prefix=$1
 suite=$2
 shift 2
@@ -27,23 +28,13 @@ xvfb_pid=
 locked=false
 cleanup() {
     ! $locked || wineserver -k 2>/dev/null
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null
+    stop "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-exec {display_fd}>"$work/display"
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec {display_fd}>&-
-for _ in $(seq 150); do
-    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
-    sleep 0.1
-done
-display=$(head -n 1 "$work/display")
-[ -n "$display" ] || { cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$display"
+start_xvfb "$work" || { cat "$work/xvfb.log"; exit 1; }
 
 # One suite at a time in the prefix, whose server ends with each.
 mkdir -p "$(dirname "$prefix")"
