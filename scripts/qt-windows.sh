@@ -9,10 +9,10 @@
 
 # Only what the game and its tests use: no OpenGL, not even loaded at run
 # time. The third-party libraries come from Qt's own copies, which the static
-# program then carries; Debian's +dfsg source lacks wintab.h, so tablet
-# events stay out. direct2d must keep its
-# default: without it 6.4 leaves the DirectWrite font database out of QtGui
-# while the platform plugin still needs it.
+# program then carries. Debian's +dfsg source lacks wintab.h, so tablet
+# events stay out. direct2d must keep its default: without it 6.4 leaves the
+# DirectWrite font database out of QtGui while the platform plugin still
+# needs it.
 QT_WINDOWS_OPTIONS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
@@ -44,9 +44,9 @@ qt_windows_prefix() {
 }
 
 # Fetches the qtbase source with apt into DIR, through a private copy of the
-# system's Debian sources turned into deb-src entries: apt checks the source
-# package's signature as for any install, and the system's own apt
-# configuration stays as it is.
+# system's Debian sources turned into deb-src entries: apt checks the files
+# against the archive's signed index as for any install, and the system's own
+# apt configuration stays as it is.
 fetch_qt_source() {
     local dir=$1 apt=$1/apt
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d"

@@ -25,9 +25,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
-#endif
 
-#ifdef Q_OS_WIN
 void DesktopPlatform::shellOpen(QWidget *owner, const QString &operation, const QString &file,
                                 const QString &directory)
 {
