@@ -114,15 +114,7 @@ done
 env -i "${environment[@]}" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 
-window=
-for _ in $(seq 300); do
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before showing its window"
-    window=$(xdotool search --onlyvisible --name '^Merovant$' 2>/dev/null)
-    [ -n "$window" ] && break
-    sleep 0.2
-done
-[ -n "$window" ] || fail "no window titled Merovant appeared"
-[ "$(wc -w <<<"$window")" -eq 1 ] || fail "more than one window titled Merovant: $window"
+await_window "$program_pid" 60 || fail "$failure"
 echo "window $window appeared after $(since "$started")"
 
 title=$(xprop -id "$window" _NET_WM_NAME)
@@ -211,14 +203,8 @@ fi
 
 # Quit, the first command on the menu bar.
 xdotool mousemove --window "$window" 20 "$((menu_bar / 2))" click 1
-for _ in $(seq 300); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "Quit did not end the program"
-wait "$program_pid"
-status=$?
+await_exit "$program_pid" 30 || fail "Quit did not end the program"
 program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status after Quit"
+[ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status after Quit"
 echo "Quit ended the program with status 0; all checks took $(since "$started")"
 echo "check_window: PASSED"

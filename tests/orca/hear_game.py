@@ -95,6 +95,17 @@ def wait_for(probe, what, seconds=STEP_SECONDS):
         time.sleep(0.02)
 
 
+def stop(process):
+    """Asks the process to end, then makes it, and waits for it."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 # Orca ------------------------------------------------------------------------
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\})?\s*$")
@@ -166,13 +177,7 @@ class Orca:
         raise Failure("Orca never fell quiet")
 
     def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop(self.process)
         self.log.close()
 
 
@@ -253,13 +258,7 @@ class Game:
         return windows[0] if windows else None
 
     def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop(self.process)
 
 
 # What Orca must say after each key, built from what the program shows then.

@@ -194,15 +194,7 @@ step "Add/Remove Programs entry: version $version, $size KB"
 # the program's exit status.
 (cd "$work" && exec "$wine" "$install_win\\merovant.exe" >"$work/program.log" 2>&1) &
 program_pid=$!
-window=
-for _ in $(seq 600); do
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before showing its window"
-    window=$(xdotool search --onlyvisible --name '^Merovant$' 2>/dev/null)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled Merovant appeared within 60 s"
-[ "$(wc -w <<<"$window")" -eq 1 ] || fail "more than one window titled Merovant: $window"
+await_window "$program_pid" 60 || fail "$failure"
 step "window titled Merovant appeared"
 
 for _ in $(seq 300); do
@@ -220,15 +212,9 @@ step "home page asked for: $address"
 
 # Sent to the window itself, so no window manager is needed to focus it.
 xdotool key --window "$window" ctrl+q 2>/dev/null
-for _ in $(seq 300); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "Ctrl+Q did not end the program within 30 s"
-wait "$program_pid"
-status=$?
+await_exit "$program_pid" 30 || fail "Ctrl+Q did not end the program within 30 s"
 program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status after Ctrl+Q"
+[ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status after Ctrl+Q"
 step "Ctrl+Q ended the program with status 0"
 
 # Uninstallation, by the command Add/Remove Programs would run. The

@@ -116,15 +116,7 @@ env -i "${environment[@]}" "${command[@]}" >"$work/program.log" 2>&1 &
 program_pid=$!
 
 windows() { xdotool search --onlyvisible --name '^Merovant$' 2>/dev/null; }
-window=
-for _ in $(seq 600); do
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before showing its window"
-    window=$(windows)
-    [ -n "$window" ] && break
-    sleep 0.05
-done
-[ -n "$window" ] || fail "no window titled Merovant appeared"
-[ "$(wc -w <<<"$window")" -eq 1 ] || fail "more than one window titled Merovant: $window"
+await_window "$program_pid" 30 || fail "$failure"
 
 # Grabs the window; sets `grab` to what grab_window reports.
 grab_now() {
@@ -222,14 +214,8 @@ echo "F1 showed Help's message box, and Return dismissed it"
 
 xdotool windowfocus "$window" 2>/dev/null
 xdotool key ctrl+q
-for _ in $(seq 300); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
-wait "$program_pid"
-status=$?
+await_exit "$program_pid" 30 || fail "Ctrl+Q did not end the program"
 program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status after Ctrl+Q"
+[ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status after Ctrl+Q"
 echo "Ctrl+Q ended the program with status 0; all checks took $(since "$checks_started")"
 echo "check_window: PASSED"
