@@ -9,14 +9,48 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
+// The status bar as assistive technology sees it. On Windows, UI Automation
+// leaves what is not shown out of the tree that a screen reader walks, and
+// NVDA looks for a window's status bar at its bottom-left corner: there the
+// bar counts as shown, and stands on the strip below the lowest control of
+// its parent, where nothing else is, without a pixel of it being drawn.
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncerAccessible(QWidget *bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+
+#ifdef Q_OS_WIN
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = false;
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        const QWidget *table = widget()->parentWidget();
+        if (!table || !table->isVisible())
+            return {};
+        int top = 0;
+        for (const QWidget *control : table->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!control->isHidden())
+                top = std::max(top, control->geometry().bottom() + 1);
+        return {table->mapToGlobal(QPoint(0, top)), QSize(table->width(), table->height() - top)};
+    }
+#endif
+};
+
 QAccessibleInterface *announcerAccessible(const QString &className, QObject *object)
 {
     if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("Announcer"))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+        return new AnnouncerAccessible(widget);
     if (className == QLatin1String("AnnouncerNotice"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
@@ -44,9 +78,17 @@ void Announcer::say(const QString &text)
     if (text.isEmpty())
         return;
     m_notice->setAccessibleName(text);
+#ifdef Q_OS_WIN
+    // Windows' bridge passes no appearing object on to UI Automation; a text
+    // that changes it hands on as a notification, which screen readers speak
+    // at once. The status bar sends it, being in the tree they walk.
+    QAccessibleValueChangeEvent notification(this, text);
+    QAccessible::updateAccessibility(&notification);
+#else
     // The notification stays hidden: the event alone makes it heard.
     QAccessibleEvent appeared(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&appeared);
+#endif
 }
 
 void Announcer::setSummary(const QString &text)

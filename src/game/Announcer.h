@@ -14,7 +14,9 @@
 // focus is, is a notification that appears, and inside a status bar it says
 // the text alone, without naming the role. So the announcer is a status bar
 // that is never shown, holding one notification whose name is the text; each
-// announcement says that the notification appeared. Nothing of it is drawn
+// announcement says that the notification appeared. UI Automation, on
+// Windows, has no appearing objects: there each announcement is a UI
+// Automation notification that the status bar raises. Nothing of it is drawn
 // and nothing of it takes the focus. Being the window's status bar, it also
 // answers a screen reader's command to read the status bar, with a summary.
 class Announcer : public QWidget

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOptionFocusRect>
 
 namespace {
@@ -19,6 +20,14 @@ class CardBoxAccessible : public QAccessibleWidget
 public:
     explicit CardBoxAccessible(CardBox *box) : QAccessibleWidget(box, QAccessible::Button) {}
 
+    // Windows' bridge tells UI Automation of a new name for combo boxes
+    // alone; a card box with the focus passes for one while it is renamed,
+    // so that the screen reader there hears the card's new name too.
+    QAccessible::Role role() const override
+    {
+        return box()->isRenaming() ? QAccessible::ComboBox : QAccessible::Button;
+    }
+
     QStringList actionNames() const override
     {
         return QStringList(pressAction()) + QAccessibleWidget::actionNames();
@@ -27,10 +36,13 @@ public:
     void doAction(const QString &actionName) override
     {
         if (actionName == pressAction())
-            static_cast<CardBox *>(widget())->click();
+            box()->click();
         else
             QAccessibleWidget::doAction(actionName);
     }
+
+private:
+    CardBox *box() const { return static_cast<CardBox *>(widget()); }
 };
 
 QAccessibleInterface *cardBoxAccessible(const QString &className, QObject *object)
@@ -67,6 +79,9 @@ void CardBox::setFace(const QPixmap *picture, const QString &name)
 
 void CardBox::setTaken(bool taken)
 {
+#ifdef Q_OS_WIN
+    const QScopedValueRollback<bool> renaming(m_renaming, hasFocus());
+#endif
     // Setting the name also tells assistive technology of the change.
     setAccessibleName(taken ? CardName::taken(m_name) : m_name);
 }
