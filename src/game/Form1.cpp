@@ -240,8 +240,9 @@ void Form1::speakChanges()
         if (counts[i] != m_heard.counts.value(i))
             parts << captions[static_cast<std::size_t>(i)]->text() + QLatin1Char(' ') + counts[i];
     m_heard = {s.dealLock, taken, Label1->text(), counts};
-    m_announcer->say(Announcer::sentences(parts));
+    // The summary first: a screen reader may read the status bar that says it.
     m_announcer->setSummary(summary());
+    m_announcer->say(Announcer::sentences(parts));
 }
 
 // The result line and every count with its caption.

@@ -23,8 +23,6 @@ said once. What Orca says is its log's "SPEECH OUTPUT" lines.
 """
 
 import ctypes
-import itertools
-import math
 import os
 import pty
 import re
@@ -36,34 +34,13 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from game_texts import (OPERATOR_KEYS, TEXTS, card_values, choose_operators,  # noqa: E402
+                        sentences, spoken_answer)
+
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 150
 STEP_SECONDS = 20
-
-TEXTS = {
-    "en": {
-        "ranks": ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten",
-                  "Jack", "Queen", "King"],
-        "suits": ["spades", "hearts", "clubs", "diamonds"],
-        "card": "{rank} of {suit}",
-        "answer": "{0} {1} {2}, {3} {4}, {5} {6}, equals {7}",
-        "operators": {"+": "plus", "-": "minus", "*": "times", "/": "divided by"},
-        "new game": "New Game",
-        "no card": "No card",
-        "taken": ", taken",
-    },
-    "de": {
-        "ranks": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun",
-                  "Zehn", "Bube", "Dame", "König"],
-        "suits": ["Pik", "Herz", "Kreuz", "Karo"],
-        "card": "{suit}-{rank}",
-        "answer": "{0} {1} {2}, {3} {4}, {5} {6}, ergibt {7}",
-        "operators": {"+": "plus", "-": "minus", "*": "mal", "/": "geteilt durch"},
-        "new game": "Neues Spiel",
-        "no card": "Keine Karte",
-        "taken": ", genommen",
-    },
-}
 
 
 class Failure(Exception):
@@ -292,52 +269,6 @@ STEPS = [
     ("closing About", ["Escape"], []),
 ]
 
-OPERATOR_KEYS = {"+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
-
-
-def apply(left, operator, right):
-    return {"+": left + right, "-": left - right, "*": left * right,
-            "/": left / right if right else math.inf}[operator]
-
-
-def choose_operators(values):
-    """Operators that win with the cards in order when some do, else * + -."""
-    for operators in itertools.product("+-*/", repeat=3):
-        result = float(values[0])
-        for operator, card in zip(operators, values[1:]):
-            result = apply(math.floor(result), operator, card)
-        if math.isfinite(result) and math.floor(result) == 24:
-            return operators
-    return ("*", "+", "-")
-
-
-def card_values():
-    names = {TEXT["card"].format(rank=rank, suit=suit): value
-             for value, rank in enumerate(TEXT["ranks"], 1) for suit in TEXT["suits"]}
-    return names
-
-
-def spoken_answer(line):
-    """The Answer line as the program is to speak it."""
-    match = re.match(r"^\(\( (\d+)([-+*/]) (\d+)\)([-+*/]) (\d+)\)([-+*/]) (\d+)=(\d+)$", line)
-    if not match:
-        return line.strip()
-    parts = list(match.groups())
-    for index in (1, 3, 5):
-        parts[index] = TEXT["operators"][parts[index]]
-    return TEXT["answer"].format(*parts)
-
-
-def sentences(parts):
-    """Sentences one after the other, with no second full stop after one
-    that ends its own."""
-    said = ""
-    for part in parts:
-        if said:
-            said += (" " if said.endswith((".", "!", "?")) else ". ")
-        said += part
-    return said
-
 
 class Table:
     """What the program shows, read over AT-SPI, for the expectations."""
@@ -359,7 +290,7 @@ class Table:
                 shown["card %d taken" % index] = name
         line = game.line()
         shown["line"] = line.strip()
-        shown["answer"] = spoken_answer(line)
+        shown["answer"] = spoken_answer(line, TEXT)
         counts = game.counts()
         for label, value in counts.items():
             shown[label] = "%s %s" % (game.captions[label], value)
@@ -481,7 +412,7 @@ def main():
         print("%-41s -> %s" % ("the window opens", " | ".join(orca.said_since(0))))
         table = Table(game)
         operators = None
-        values = card_values()
+        values = card_values(TEXT)
         for what, keys, expected in STEPS:
             if operators:
                 keys = [k.format(op1=OPERATOR_KEYS[operators[0]], op2=OPERATOR_KEYS[operators[1]],

@@ -1,0 +1,87 @@
+# SPDX-FileCopyrightText: 2026 Merovant developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""What the game's words are, in English and German, and what a screen
+reader is to hear of a deal: shared by the drivers that listen to the
+program, through Orca on Linux and through UI Automation on Windows. Plain
+Python: nothing here needs a desktop.
+"""
+
+import itertools
+import math
+import re
+
+TEXTS = {
+    "en": {
+        "ranks": ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten",
+                  "Jack", "Queen", "King"],
+        "suits": ["spades", "hearts", "clubs", "diamonds"],
+        "card": "{rank} of {suit}",
+        "answer": "{0} {1} {2}, {3} {4}, {5} {6}, equals {7}",
+        "operators": {"+": "plus", "-": "minus", "*": "times", "/": "divided by"},
+        "new game": "New Game",
+        "no card": "No card",
+        "taken": ", taken",
+        "clicked": "You have clicked this card!",
+    },
+    "de": {
+        "ranks": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun",
+                  "Zehn", "Bube", "Dame", "König"],
+        "suits": ["Pik", "Herz", "Kreuz", "Karo"],
+        "card": "{suit}-{rank}",
+        "answer": "{0} {1} {2}, {3} {4}, {5} {6}, ergibt {7}",
+        "operators": {"+": "plus", "-": "minus", "*": "mal", "/": "geteilt durch"},
+        "new game": "Neues Spiel",
+        "no card": "Keine Karte",
+        "taken": ", genommen",
+        "clicked": "Diese Karte hast du schon genommen!",
+    },
+}
+
+# The keys that press each operator, as xdotool names them.
+OPERATOR_KEYS = {"+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
+
+
+def apply(left, operator, right):
+    return {"+": left + right, "-": left - right, "*": left * right,
+            "/": left / right if right else math.inf}[operator]
+
+
+def choose_operators(values):
+    """Operators that win with the cards in order when some do, else * + -."""
+    for operators in itertools.product("+-*/", repeat=3):
+        result = float(values[0])
+        for operator, card in zip(operators, values[1:]):
+            result = apply(math.floor(result), operator, card)
+        if math.isfinite(result) and math.floor(result) == 24:
+            return operators
+    return ("*", "+", "-")
+
+
+def card_values(text):
+    """Each card's name in the language of TEXT, with its value."""
+    return {text["card"].format(rank=rank, suit=suit): value
+            for value, rank in enumerate(text["ranks"], 1) for suit in text["suits"]}
+
+
+def spoken_answer(line, text):
+    """The Answer line as the program is to speak it in the language of TEXT."""
+    match = re.match(r"^\(\( (\d+)([-+*/]) (\d+)\)([-+*/]) (\d+)\)([-+*/]) (\d+)=(\d+)$", line)
+    if not match:
+        return line.strip()
+    parts = list(match.groups())
+    for index in (1, 3, 5):
+        parts[index] = text["operators"][parts[index]]
+    return text["answer"].format(*parts)
+
+
+def sentences(parts):
+    """Sentences one after the other, with no second full stop after one
+    that ends its own."""
+    said = ""
+    for part in parts:
+        if said:
+            said += (" " if said.endswith((".", "!", "?")) else ". ")
+        said += part
+    return said
