@@ -382,6 +382,14 @@ void AccessibilityTest::theStatusBarSumsUpTheGame()
     QCOMPARE(bar->role(), QAccessible::StatusBar);
     QCOMPARE(bar->text(QAccessible::Name), summary);
     QCOMPARE(bar->child(0)->role(), QAccessible::Notification);
+#ifdef Q_OS_WIN
+    // Where NVDA looks for a window's status bar: at its bottom-left corner.
+    QAccessibleInterface *found = accessible(&table.form);
+    const QPoint corner = table.form.geometry().bottomLeft() + QPoint(1, -1);
+    while (QAccessibleInterface *inner = found->childAt(corner.x(), corner.y()))
+        found = inner;
+    QCOMPARE(found->object(), announcer);
+#endif
 }
 
 // As on the desktop: F10 puts the keyboard on the menu bar's first command;
