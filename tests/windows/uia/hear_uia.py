@@ -276,7 +276,7 @@ def run(program, standin, language, work):
             elif what.startswith("Tab to card 1"):
                 focused = [r[2:] for r in log.since(mark, "event") if r[1] == "FocusChanged"]
                 check(focused[-1:] == [["Button", "Form1.table.Picture3_1",
-                                        shown_names(table)[0]]]
+                                        table.shown()["names"][0]]]
                       and focused[-1][2].endswith(TEXT["taken"]),
                       "the focus reached %r" % focused)
                 print("%-43s -> %s" % ("  the focused card", focused[-1][2]))
@@ -292,10 +292,6 @@ def run(program, standin, language, work):
         signal.alarm(0)
         game.close()
         subprocess.run(["wineserver", "-k"], env=environment)
-
-
-def shown_names(table):
-    return table.shown()["names"]
 
 
 def check_tree(table):
