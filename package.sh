@@ -18,21 +18,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/common.sh
 
-check=false
-case "${1:-}" in
-"") ;;
---check) check=true ;;
-*)
-    echo "usage: ./package.sh [--check]" >&2
-    exit 2
-    ;;
-esac
-
-step_start=$SECONDS
-step() {
-    echo "== $1 ($((SECONDS - step_start)) s)"
-    step_start=$SECONDS
-}
+read_check_option "$@"
 
 installed_now() { dpkg-query -W -f='${Status}' merovant 2>/dev/null | grep -q 'install ok installed'; }
 
