@@ -109,7 +109,7 @@ step "checked the installed files; man -k merovant: $(man -k merovant)"
 tests/desktop/check_command_line.sh "$program" "${version%%-*}"
 step "checked the installed program's command line"
 
-tests/desktop/check_window.sh --home-under /usr --screenshot "$out/screenshot.png" \
+tests/support/check_window.sh --home-under /usr --screenshot "$out/screenshot.png" \
     "$program" "$build/bin/grab_window"
 step "checked the installed program's window"
 

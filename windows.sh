@@ -64,7 +64,7 @@ if $check; then
     for program in "$build/bin/merovant.exe" build/bin/merovant; do
         [ -f "$program" ] || continue
         printf '  first paint, %-26s %s\n' "$(basename "$program"):" \
-            "$(tests/windows/check_window.sh build/bin/grab_window "$program" |
+            "$(tests/support/check_window.sh "$program" build/bin/grab_window |
                 sed -n 's/^first paint \(.*\) after the start$/\1/p')"
     done
 fi
