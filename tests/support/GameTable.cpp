@@ -96,6 +96,14 @@ void GameTable::choose(const char *command)
     action->trigger();
 }
 
+frmAbout &GameTable::openAbout()
+{
+    choose("about");
+    const QList<frmAbout *> boxes = aboutBoxes();
+    Q_ASSERT(boxes.size() == 1);
+    return *boxes.front();
+}
+
 QList<frmAbout *> GameTable::aboutBoxes()
 {
     QList<frmAbout *> boxes;
