@@ -459,7 +459,7 @@ qint16 &Form1::usedFlag(qint16 index)
 }
 
 // The lost count has no field: it lives as Label9's text, read back and
-// written again one higher.
+// written again one higher. Unlike the 16-bit counts it has no largest value.
 void Form1::raiseLostCount()
 {
     const double lost = NumberText::read(Label9->text()).value_or(0);
