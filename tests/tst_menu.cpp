@@ -27,6 +27,22 @@ template <typename T = QWidget> T *child(QObject *parent, const char *name)
     return parent->findChild<T *>(QLatin1String(name));
 }
 
+// What the About box's load step writes: its title, lblTitle and lblVersion.
+QStringList loadedTexts(frmAbout *box)
+{
+    return {box->windowTitle(), child<QLabel>(box, "lblTitle")->text(),
+            child<QLabel>(box, "lblVersion")->text()};
+}
+
+// Marks that only a run of the load step would overwrite.
+const QStringList marked(3, QStringLiteral("mark"));
+void markLoadedTexts(frmAbout *box)
+{
+    box->setWindowTitle(marked[0]);
+    child<QLabel>(box, "lblTitle")->setText(marked[1]);
+    child<QLabel>(box, "lblVersion")->setText(marked[2]);
+}
+
 frmAbout *aboutBox()
 {
     const QList<frmAbout *> boxes = GameTable::aboutBoxes();
@@ -97,17 +113,12 @@ void TestMenu::aboutTwiceWithoutClosing()
 
     table.form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&table.form));
-    // Marks that only a second run of the load step would overwrite.
-    box->setWindowTitle(QStringLiteral("mark"));
-    child<QLabel>(box, "lblTitle")->setText(QStringLiteral("mark"));
-    child<QLabel>(box, "lblVersion")->setText(QStringLiteral("mark"));
+    markLoadedTexts(box);
 
     table.choose("about");
     QCOMPARE(aboutBox(), box);
     QVERIFY(QTest::qWaitForWindowActive(box));
-    QCOMPARE(box->windowTitle(), QStringLiteral("mark"));
-    QCOMPARE(child<QLabel>(box, "lblTitle")->text(), QStringLiteral("mark"));
-    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("mark"));
+    QCOMPARE(loadedTexts(box), marked);
 }
 
 void TestMenu::aboutAgainAfterClosing_data()
@@ -128,9 +139,7 @@ void TestMenu::aboutAgainAfterClosing()
     QVERIFY(box);
     QVERIFY(QTest::qWaitForWindowActive(box));
     child(box, "cmdSysInfo")->setFocus();
-    box->setWindowTitle(QStringLiteral("mark"));
-    child<QLabel>(box, "lblTitle")->setText(QStringLiteral("mark"));
-    child<QLabel>(box, "lblVersion")->setText(QStringLiteral("mark"));
+    markLoadedTexts(box);
 
     if (how == QLatin1String("OK"))
         child<QPushButton>(box, "cmdOK")->click();
@@ -144,9 +153,7 @@ void TestMenu::aboutAgainAfterClosing()
     table.choose("about");
     QCOMPARE(aboutBox(), box);
     QVERIFY(box->isVisible());
-    QCOMPARE(box->windowTitle(), QStringLiteral("About Merovant"));
-    QCOMPARE(child<QLabel>(box, "lblTitle")->text(), QStringLiteral("Merovant"));
-    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(loadedTexts(box), (QStringList{"About Merovant", "Merovant", "Version 1.0.0"}));
     QVERIFY(QTest::qWaitForWindowActive(box));
     QCOMPARE(QApplication::focusWidget(), child(box, "cmdOK"));
 }

@@ -53,6 +53,22 @@ TEXTS = {
     },
 }
 
+# A deal played by keys to its verdict: what is done, the keys typed ({op1}
+# to {op3}: the operators, filled in with with_operator_keys once the deal is
+# known), and the texts a screen reader must be handed, each once; texts in
+# parentheses are sentences said one after the other at once. The texts name
+# what the program shows then: {hand}, {line}, a label, {verdict count}.
+DEAL_TO_ITS_VERDICT = [
+    ("New Game", ["F2"], [("{hand}", "{Label3}")]),
+    ("card 1", ["1"], ["{line}"]),
+    ("operator 1", ["{op1}"], []),
+    ("card 2", ["2"], ["{line}"]),
+    ("operator 2", ["{op2}"], []),
+    ("card 3", ["3"], ["{line}"]),
+    ("operator 3", ["{op3}"], []),
+    ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
+]
+
 # The keys that press each operator, as xdotool names them.
 OPERATOR_KEYS = {"+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
 

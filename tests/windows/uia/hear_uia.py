@@ -31,8 +31,8 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "support"))
 from driving import Failure, check, time_limit, wait_for  # noqa: E402
-from game_texts import (TEXTS, card_values, choose_operators, sentences,  # noqa: E402
-                        spoken_answer, with_operator_keys)
+from game_texts import (DEAL_TO_ITS_VERDICT, TEXTS, card_values,  # noqa: E402
+                        choose_operators, sentences, spoken_answer, with_operator_keys)
 
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 170
@@ -126,15 +126,7 @@ class Game:
 # key is filled in from the deal), and the texts of the notifications that
 # must each come once, and no others. Texts in parentheses are sentences
 # said one after the other in one notification.
-STEPS = [
-    ("New Game", ["F2"], [("{hand}", "{Label3}")]),
-    ("card 1", ["1"], ["{line}"]),
-    ("operator 1", ["{op1}"], []),
-    ("card 2", ["2"], ["{line}"]),
-    ("operator 2", ["{op2}"], []),
-    ("card 3", ["3"], ["{line}"]),
-    ("operator 3", ["{op3}"], []),
-    ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
+STEPS = DEAL_TO_ITS_VERDICT + [
     ("card 1 again: refused", ["1"], []),
     ("OK", ["Return"], []),
     ("Tab to card 1, taken", ["Tab"], []),
