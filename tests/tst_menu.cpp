@@ -106,9 +106,7 @@ void TestMenu::aboutTwiceWithoutClosing()
 {
     GameTable table;
     table.form.show();
-    table.choose("about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    frmAbout *box = &table.openAbout();
     QVERIFY(QTest::qWaitForWindowActive(box));
 
     table.form.activateWindow();
@@ -134,9 +132,7 @@ void TestMenu::aboutAgainAfterClosing()
     QFETCH(QString, how);
     GameTable table;
     table.form.show();
-    table.choose("about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    frmAbout *box = &table.openAbout();
     QVERIFY(QTest::qWaitForWindowActive(box));
     child(box, "cmdSysInfo")->setFocus();
     markLoadedTexts(box);
@@ -162,9 +158,7 @@ void TestMenu::aboutIsModelessAndUnowned()
 {
     GameTable table;
     table.form.show();
-    table.choose("about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    frmAbout *box = &table.openAbout();
     QVERIFY(!box->isModal());
     QCOMPARE(box->windowModality(), Qt::NonModal);
     QCOMPARE(box->parentWidget(), nullptr);
@@ -255,9 +249,7 @@ void TestMenu::closingTableLeavesAboutRunning()
 {
     GameTable table;
     table.form.show();
-    table.choose("about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    frmAbout *box = &table.openAbout();
 
     bool aboutOpenAfterTableClosed = false;
     QVERIFY(runProgram([&] {

@@ -100,7 +100,8 @@ frmAbout &GameTable::openAbout()
 {
     choose("about");
     const QList<frmAbout *> boxes = aboutBoxes();
-    Q_ASSERT(boxes.size() == 1);
+    if (boxes.size() != 1)
+        qFatal("About left %d About boxes, not one", int(boxes.size()));
     return *boxes.front();
 }
 
