@@ -18,21 +18,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/common.sh
 
-check=false
-case "${1:-}" in
-"") ;;
---check) check=true ;;
-*)
-    echo "usage: ./package.sh [--check]" >&2
-    exit 2
-    ;;
-esac
-
-step_start=$SECONDS
-step() {
-    echo "== $1 ($((SECONDS - step_start)) s)"
-    step_start=$SECONDS
-}
+read_check_option "$@"
 
 installed_now() { dpkg-query -W -f='${Status}' merovant 2>/dev/null | grep -q 'install ok installed'; }
 
@@ -123,7 +109,7 @@ step "checked the installed files; man -k merovant: $(man -k merovant)"
 tests/desktop/check_command_line.sh "$program" "${version%%-*}"
 step "checked the installed program's command line"
 
-tests/desktop/check_window.sh --home-under /usr --screenshot "$out/screenshot.png" \
+tests/support/check_window.sh --home-under /usr --screenshot "$out/screenshot.png" \
     "$program" "$build/bin/grab_window"
 step "checked the installed program's window"
 

@@ -18,15 +18,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/common.sh
 . scripts/qt-windows.sh
 
-check=false
-case "${1:-}" in
-"") ;;
---check) check=true ;;
-*)
-    echo "usage: ./windows.sh [--check]" >&2
-    exit 2
-    ;;
-esac
+read_check_option "$@"
 
 # The cross compilers in their POSIX-threads variant, which Qt needs;
 # dpkg-source and Python unpack Qt's source and collect its licences; the
@@ -35,12 +27,6 @@ WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev
     nsis zip "${BUILD_PACKAGES[@]}")
 # Wine runs what was built, on an X server of the checks' own.
 WINDOWS_CHECK_PACKAGES=(wine wine64 xvfb x11-utils xdotool)
-
-step_start=$SECONDS
-step() {
-    echo "== $1 ($((SECONDS - step_start)) s)"
-    step_start=$SECONDS
-}
 
 if $check; then
     ensure_packages "${WINDOWS_PACKAGES[@]}" "${WINDOWS_CHECK_PACKAGES[@]}"
@@ -78,7 +64,7 @@ if $check; then
     for program in "$build/bin/merovant.exe" build/bin/merovant; do
         [ -f "$program" ] || continue
         printf '  first paint, %-26s %s\n' "$(basename "$program"):" \
-            "$(tests/windows/check_window.sh build/bin/grab_window "$program" |
+            "$(tests/support/check_window.sh "$program" build/bin/grab_window |
                 sed -n 's/^first paint \(.*\) after the start$/\1/p')"
     done
 fi

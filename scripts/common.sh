@@ -2,8 +2,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Shared by run.sh, test.sh and package.sh: installs missing Debian packages, then
-# configures and builds a tree.
+# Shared by run.sh, test.sh, package.sh and windows.sh: installs missing Debian
+# packages, configures and builds a tree, reads --check and times the steps.
 
 # What building the program needs; zlib compresses the drawn PNG art, Qt's
 # lupdate and lrelease compile its translations. What it needs to run as
@@ -74,4 +74,25 @@ build_tree() {
     [ $# -eq 0 ] || targets=("$@")
     cmake -S . -B "$dir" -G Ninja "${args[@]}" >/dev/null
     cmake --build "$dir" "${targets[@]}"
+}
+
+# read_check_option "$@": sets check to true for the one option --check, to
+# false for none; anything else prints the usage and exits 2.
+read_check_option() {
+    check=false
+    case "$*" in
+    "") ;;
+    --check) check=true ;;
+    *)
+        echo "usage: ./$(basename "$0") [--check]" >&2
+        exit 2
+        ;;
+    esac
+}
+
+# step WHAT: says what was done, with the seconds since the last step.
+step_start=$SECONDS
+step() {
+    echo "== $1 ($((SECONDS - step_start)) s)"
+    step_start=$SECONDS
 }

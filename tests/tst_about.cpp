@@ -2,9 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The About box on its own: its layout, looks, load step and keyboard.
+// The About box as the table's About command shows it: its layout, looks,
+// load step and keyboard.
+#include "GameTable.h"
+
 #include "about/frmAbout.h"
-#include "platform/FakePlatform.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -82,8 +84,8 @@ void TestAbout::layout()
     QFETCH(bool, takesFocus);
     QFETCH(QString, textColour);
 
-    FakePlatform platform;
-    frmAbout box(platform);
+    GameTable table;
+    frmAbout &box = table.openAbout();
     QWidget *control = child(&box, QTest::currentDataTag());
     QVERIFY(control);
     QVERIFY(control->inherits(kind));
@@ -102,8 +104,8 @@ void TestAbout::layout()
 
 void TestAbout::controlsDoNotOverlap()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
+    GameTable table;
+    frmAbout &box = table.openAbout();
     for (qsizetype i = 0; i < controls.size(); ++i)
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
             const QRect a = child(&box, qPrintable(controls[i]))->geometry();
@@ -114,8 +116,8 @@ void TestAbout::controlsDoNotOverlap()
 
 void TestAbout::window()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
+    GameTable table;
+    frmAbout &box = table.openAbout();
     QCOMPARE(box.objectName(), QStringLiteral("frmAbout"));
     // 5730 x 3555 twips, and the user cannot change it.
     QCOMPARE(box.size(), QSize(382, 237));
@@ -134,8 +136,8 @@ void TestAbout::window()
 
 void TestAbout::font()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
+    GameTable table;
+    frmAbout &box = table.openAbout();
     const QFont font = box.font();
     QCOMPARE(font.pointSizeF(), 8.25);
     QCOMPARE(font.weight(), QFont::Normal);
@@ -169,9 +171,8 @@ void TestAbout::texts_data()
 void TestAbout::texts()
 {
     QFETCH(QString, expected);
-    FakePlatform platform;
-    frmAbout box(platform);
-    box.Show();
+    GameTable table;
+    frmAbout &box = table.openAbout();
     QWidget *control = child(&box, QTest::currentDataTag());
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QCOMPARE(button->text(), expected);
@@ -190,8 +191,8 @@ void TestAbout::texts()
 
 void TestAbout::icon()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
+    GameTable table;
+    frmAbout &box = table.openAbout();
     auto *picIcon = child<QLabel>(&box, "picIcon");
     const QPixmap pixmap = picIcon->pixmap();
     QVERIFY(!pixmap.isNull());
@@ -202,8 +203,8 @@ void TestAbout::icon()
 
 void TestAbout::etchedSeparator()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
+    GameTable table;
+    frmAbout &box = table.openAbout();
     const QImage image = box.grab().toImage();
     const QColor background = box.palette().color(QPalette::Window);
     for (int x : {7, 100, 375}) {
@@ -217,9 +218,8 @@ void TestAbout::etchedSeparator()
 
 void TestAbout::loadStep()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
-    box.Show();
+    GameTable table;
+    frmAbout &box = table.openAbout();
     QCOMPARE(box.windowTitle(), QStringLiteral("About Merovant"));
     QCOMPARE(child<QLabel>(&box, "lblTitle")->text(), QStringLiteral("Merovant"));
     QCOMPARE(child<QLabel>(&box, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
@@ -228,9 +228,8 @@ void TestAbout::loadStep()
 
 void TestAbout::tabOrder()
 {
-    FakePlatform platform;
-    frmAbout box(platform);
-    box.Show();
+    GameTable table;
+    frmAbout &box = table.openAbout();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     QCOMPARE(QApplication::focusWidget(), child(&box, "cmdOK"));
     for (const char *next : {"cmdSysInfo", "cmdOK"}) {
@@ -270,9 +269,8 @@ void TestAbout::keys()
     QFETCH(bool, pressesSysInfo);
 
     // No registry entry: a press of System Info shows up as its message.
-    FakePlatform platform;
-    frmAbout box(platform);
-    box.Show();
+    GameTable table;
+    frmAbout &box = table.openAbout();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     QWidget *target = child(&box, qPrintable(focus));
     target->setFocus(Qt::TabFocusReason);
@@ -282,7 +280,8 @@ void TestAbout::keys()
     QCOMPARE(box.isVisible(), !closes);
     // An access key presses its button with a short animation, so it is
     // waited for.
-    QTRY_COMPARE(platform.messages, pressesSysInfo ? QStringList{unavailable} : QStringList{});
+    QTRY_COMPARE(table.platform.messages,
+                 pressesSysInfo ? QStringList{unavailable} : QStringList{});
     QVERIFY(box.isVisible() == !closes);
 }
 

@@ -491,9 +491,6 @@ void Form1Test::gameCountStopsAtItsLargestValue()
     QCOMPARE(table.text("Label1"), QStringLiteral("No solution."));
 }
 
-QTEST_MAIN(Form1Test)
-#include "tst_form1.moc"
-
 // The face sits at the upper-left corner of the client area, cut off at its
 // right and bottom; the sunken border around it stays as an empty box draws it.
 void Form1Test::cardBoxShowsItsFaceInsideASunkenBorder()
@@ -578,3 +575,6 @@ void Form1Test::cardBoxClicks()
     }
     QCOMPARE(clicked.size(), clicks);
 }
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"

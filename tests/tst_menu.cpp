@@ -6,8 +6,6 @@
 #include "GameTable.h"
 
 #include "about/frmAbout.h"
-#include "game/Form1.h"
-#include "platform/FakePlatform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,9 +27,20 @@ template <typename T = QWidget> T *child(QObject *parent, const char *name)
     return parent->findChild<T *>(QLatin1String(name));
 }
 
-void choose(Form1 &form, const char *command)
+// What the About box's load step writes: its title, lblTitle and lblVersion.
+QStringList loadedTexts(frmAbout *box)
 {
-    child<QAction>(&form, command)->trigger();
+    return {box->windowTitle(), child<QLabel>(box, "lblTitle")->text(),
+            child<QLabel>(box, "lblVersion")->text()};
+}
+
+// Marks that only a run of the load step would overwrite.
+const QStringList marked(3, QStringLiteral("mark"));
+void markLoadedTexts(frmAbout *box)
+{
+    box->setWindowTitle(marked[0]);
+    child<QLabel>(box, "lblTitle")->setText(marked[1]);
+    child<QLabel>(box, "lblVersion")->setText(marked[2]);
 }
 
 frmAbout *aboutBox()
@@ -42,9 +51,9 @@ frmAbout *aboutBox()
 
 // Everything a menu command must leave alone: the round state and the text
 // of every label.
-QStringList snapshot(Form1 &form)
+QStringList snapshot(const GameTable &table)
 {
-    const RoundState &s = form.state();
+    const RoundState &s = table.state();
     QStringList out{
         QStringLiteral("cards %1 %2 %3 %4").arg(s.card1).arg(s.card2).arg(s.card3).arg(s.card4),
         QStringLiteral("used %1 %2 %3 %4").arg(s.used1).arg(s.used2).arg(s.used3).arg(s.used4),
@@ -52,7 +61,7 @@ QStringList snapshot(Form1 &form)
         QStringLiteral("counts %1 %2 %3").arg(s.winCount).arg(s.gameCount).arg(s.noSolutionCount),
         QStringLiteral("flags %1 %2 %3").arg(s.found).arg(s.inPlay).arg(s.dealLock)};
     for (int i = 1; i <= 9; ++i)
-        out.append(child<QLabel>(&form, qPrintable(QStringLiteral("Label%1").arg(i)))->text());
+        out.append(table.text(qPrintable(QStringLiteral("Label%1").arg(i))));
     return out;
 }
 
@@ -95,27 +104,19 @@ void TestMenu::cleanup()
 
 void TestMenu::aboutTwiceWithoutClosing()
 {
-    FakePlatform platform;
-    Form1 form(platform);
-    form.show();
-    choose(form, "about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    GameTable table;
+    table.form.show();
+    frmAbout *box = &table.openAbout();
     QVERIFY(QTest::qWaitForWindowActive(box));
 
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    // Marks that only a second run of the load step would overwrite.
-    box->setWindowTitle(QStringLiteral("mark"));
-    child<QLabel>(box, "lblTitle")->setText(QStringLiteral("mark"));
-    child<QLabel>(box, "lblVersion")->setText(QStringLiteral("mark"));
+    table.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&table.form));
+    markLoadedTexts(box);
 
-    choose(form, "about");
+    table.choose("about");
     QCOMPARE(aboutBox(), box);
     QVERIFY(QTest::qWaitForWindowActive(box));
-    QCOMPARE(box->windowTitle(), QStringLiteral("mark"));
-    QCOMPARE(child<QLabel>(box, "lblTitle")->text(), QStringLiteral("mark"));
-    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("mark"));
+    QCOMPARE(loadedTexts(box), marked);
 }
 
 void TestMenu::aboutAgainAfterClosing_data()
@@ -129,17 +130,12 @@ void TestMenu::aboutAgainAfterClosing_data()
 void TestMenu::aboutAgainAfterClosing()
 {
     QFETCH(QString, how);
-    FakePlatform platform;
-    Form1 form(platform);
-    form.show();
-    choose(form, "about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    GameTable table;
+    table.form.show();
+    frmAbout *box = &table.openAbout();
     QVERIFY(QTest::qWaitForWindowActive(box));
     child(box, "cmdSysInfo")->setFocus();
-    box->setWindowTitle(QStringLiteral("mark"));
-    child<QLabel>(box, "lblTitle")->setText(QStringLiteral("mark"));
-    child<QLabel>(box, "lblVersion")->setText(QStringLiteral("mark"));
+    markLoadedTexts(box);
 
     if (how == QLatin1String("OK"))
         child<QPushButton>(box, "cmdOK")->click();
@@ -148,38 +144,32 @@ void TestMenu::aboutAgainAfterClosing()
     else
         box->close();
     QVERIFY(!box->isVisible());
-    QVERIFY(form.isVisible());
+    QVERIFY(table.form.isVisible());
 
-    choose(form, "about");
+    table.choose("about");
     QCOMPARE(aboutBox(), box);
     QVERIFY(box->isVisible());
-    QCOMPARE(box->windowTitle(), QStringLiteral("About Merovant"));
-    QCOMPARE(child<QLabel>(box, "lblTitle")->text(), QStringLiteral("Merovant"));
-    QCOMPARE(child<QLabel>(box, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(loadedTexts(box), (QStringList{"About Merovant", "Merovant", "Version 1.0.0"}));
     QVERIFY(QTest::qWaitForWindowActive(box));
     QCOMPARE(QApplication::focusWidget(), child(box, "cmdOK"));
 }
 
 void TestMenu::aboutIsModelessAndUnowned()
 {
-    FakePlatform platform;
-    Form1 form(platform);
-    form.show();
-    choose(form, "about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    GameTable table;
+    table.form.show();
+    frmAbout *box = &table.openAbout();
     QVERIFY(!box->isModal());
     QCOMPARE(box->windowModality(), Qt::NonModal);
     QCOMPARE(box->parentWidget(), nullptr);
     QVERIFY(QTest::qWaitForWindowActive(box));
 
     // The table goes on working beside the open box.
-    platform.queueDeal(4, 6, 1, 1);
-    child<QPushButton>(&form, "Command1")->click();
-    QCOMPARE(form.state().gameCount, 1);
-    QVERIFY(form.state().dealLock);
+    table.deal(4, 6, 1, 1);
+    QCOMPARE(table.state().gameCount, 1);
+    QVERIFY(table.state().dealLock);
     QVERIFY(box->isVisible());
-    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(table.platform.messages.isEmpty());
 }
 
 void TestMenu::help_data()
@@ -195,34 +185,33 @@ void TestMenu::help()
 {
     QFETCH(bool, deal);
     QFETCH(bool, aboutOpen);
-    FakePlatform platform;
-    Form1 form(platform);
-    form.show();
+    GameTable table;
+    table.form.show();
     if (deal) {
-        platform.queueDeal(4, 6, 1, 13);
-        child<QPushButton>(&form, "Command1")->click();
-        QVERIFY(form.state().dealLock);
-        QCOMPARE(form.state().card4, 13);
+        table.deal(4, 6, 1, 13);
+        QVERIFY(table.state().dealLock);
+        QCOMPARE(table.state().card4, 13);
     }
     if (aboutOpen)
-        choose(form, "about");
-    const QStringList before = snapshot(form);
+        table.choose("about");
+    const FakePlatform &platform = table.platform;
+    const QStringList before = snapshot(table);
     const int drawsTaken = platform.drawsTaken;
     const int reseeds = platform.reseeds;
     const qsizetype opened = platform.opened.size();
 
-    choose(form, "help");
+    table.choose("help");
     QCOMPARE(platform.messages, QStringList{helpText});
     QCOMPARE(platform.spokenMessages,
              QStringList{QString(helpText)
                              .replace(QLatin1String("arithmatic"), QLatin1String("arithmetic"))
                              .replace(QLatin1String("Anwser"), QLatin1String("Answer"))});
-    QCOMPARE(snapshot(form), before);
+    QCOMPARE(snapshot(table), before);
     QCOMPARE(platform.drawsTaken, drawsTaken);
     QCOMPARE(platform.reseeds, reseeds);
     QCOMPARE(platform.opened.size(), opened);
     QCOMPARE(GameTable::aboutBoxes().size(), aboutOpen ? 1 : 0);
-    QVERIFY(form.isVisible());
+    QVERIFY(table.form.isVisible());
 }
 
 void TestMenu::quit_data()
@@ -237,39 +226,34 @@ void TestMenu::quit_data()
 void TestMenu::quit()
 {
     QFETCH(QString, before);
-    FakePlatform platform;
-    Form1 form(platform);
-    form.show();
+    GameTable table;
+    table.form.show();
     for (const QString &step : before.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
         if (step == QLatin1String("about")) {
-            choose(form, "about");
+            table.choose("about");
         } else if (step == QLatin1String("OK")) {
             child<QPushButton>(aboutBox(), "cmdOK")->click();
         } else {
-            platform.queueDeal(4, 6, 1, 1);
-            child<QPushButton>(&form, "Command1")->click();
+            table.deal(4, 6, 1, 1);
         }
     }
 
-    QVERIFY(runProgram([&] { choose(form, "quit"); }));
-    QVERIFY(!form.isVisible());
+    QVERIFY(runProgram([&] { table.choose("quit"); }));
+    QVERIFY(!table.form.isVisible());
     for (frmAbout *box : GameTable::aboutBoxes())
         QVERIFY(!box->isVisible());
-    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(table.platform.messages.isEmpty());
 }
 
 void TestMenu::closingTableLeavesAboutRunning()
 {
-    FakePlatform platform;
-    Form1 form(platform);
-    form.show();
-    choose(form, "about");
-    frmAbout *box = aboutBox();
-    QVERIFY(box);
+    GameTable table;
+    table.form.show();
+    frmAbout *box = &table.openAbout();
 
     bool aboutOpenAfterTableClosed = false;
     QVERIFY(runProgram([&] {
-        form.close();
+        table.form.close();
         // Had the program ended with the table, this would never run.
         QTimer::singleShot(0, box, [&] {
             aboutOpenAfterTableClosed = box->isVisible();
@@ -277,7 +261,7 @@ void TestMenu::closingTableLeavesAboutRunning()
         });
     }));
     QVERIFY(aboutOpenAfterTableClosed);
-    QVERIFY(!form.isVisible());
+    QVERIFY(!table.form.isVisible());
     QVERIFY(!box->isVisible());
 }
 

@@ -21,11 +21,22 @@
 #include <stdexcept>
 
 namespace {
+// A registry entry of a table row: no key, a key without the value asked
+// for, or the value with one of the registry's types.
+enum class Entry {
+    noKey,
+    keyWithoutValue,
+    text,
+    expandableText,
+    binary,
+    number,
+};
+} // namespace
+Q_DECLARE_METATYPE(Entry)
+
+namespace {
 const std::string ownKey = "SOFTWARE\\Merovant\\Test";
 const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
-
-// Marks a key that exists without the value asked for; 0 marks no key.
-constexpr int keyWithoutValue = -1;
 
 std::string bytes(const QByteArray &data)
 {
@@ -74,13 +85,32 @@ constexpr std::uint32_t writeRights = SystemTools::setValueRight | SystemTools::
                                       SystemTools::createLinkRight | SystemTools::deleteRight |
                                       SystemTools::writeDacRight | SystemTools::writeOwnerRight;
 
-void setEntry(FakeSystemTools &tools, const std::string &key, const std::string &name, int type,
+// The registry's code for the type of a value.
+std::uint32_t typeCode(Entry value)
+{
+    switch (value) {
+    case Entry::text:
+        return SystemTools::textType;
+    case Entry::expandableText:
+        return 2; // REG_EXPAND_SZ, which the program never reads
+    case Entry::binary:
+        return SystemTools::binaryType;
+    case Entry::number:
+        return SystemTools::numberType;
+    case Entry::noKey:
+    case Entry::keyWithoutValue:
+        break;
+    }
+    Q_UNREACHABLE();
+}
+
+void setEntry(FakeSystemTools &tools, const std::string &key, const std::string &name, Entry entry,
               const QByteArray &data)
 {
-    if (type == keyWithoutValue)
+    if (entry == Entry::keyWithoutValue)
         tools.keys[key];
-    else if (type != 0)
-        tools.setValue(key, name, static_cast<std::uint32_t>(type), bytes(data));
+    else if (entry != Entry::noKey)
+        tools.setValue(key, name, typeCode(entry), bytes(data));
 }
 } // namespace
 
@@ -108,58 +138,64 @@ private slots:
 
 void TestSysInfo::getKeyValue_data()
 {
-    QTest::addColumn<int>("type"); // 0: no key; keyWithoutValue: no such value
+    QTest::addColumn<Entry>("entry");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<bool>("found");
     QTest::addColumn<QByteArray>("keyVal");
 
     const QByteArray before = "before";
     const QByteArray path = "C:\\Tools\\info.exe";
-    QTest::newRow("text with final NUL loses only the NUL") << 1 << path + '\0' << true << path;
-    QTest::newRow("text without final NUL keeps every character") << 1 << path << true << path;
+    QTest::newRow("text with final NUL loses only the NUL")
+        << Entry::text << path + '\0' << true << path;
+    QTest::newRow("text without final NUL keeps every character")
+        << Entry::text << path << true << path;
     QTest::newRow("text with an inner NUL is cut by size, not at the NUL")
-        << 1 << raw("ab\0cd\0", 6) << true << raw("ab\0cd", 5);
-    QTest::newRow("one character and NUL") << 1 << raw("a\0", 2) << true << QByteArray("a");
-    QTest::newRow("only a NUL gives empty text") << 1 << raw("\0", 1) << true << QByteArray();
+        << Entry::text << raw("ab\0cd\0", 6) << true << raw("ab\0cd", 5);
+    QTest::newRow("one character and NUL")
+        << Entry::text << raw("a\0", 2) << true << QByteArray("a");
+    QTest::newRow("only a NUL gives empty text")
+        << Entry::text << raw("\0", 1) << true << QByteArray();
     QTest::newRow("text of 1024 bytes with NUL is read whole")
-        << 1 << textOfSize(1024, true) << true << QByteArray(1023, 'x');
+        << Entry::text << textOfSize(1024, true) << true << QByteArray(1023, 'x');
     QTest::newRow("text of 1024 bytes without NUL is read whole")
-        << 1 << textOfSize(1024, false) << true << QByteArray(1024, 'x');
+        << Entry::text << textOfSize(1024, false) << true << QByteArray(1024, 'x');
     QTest::newRow("text of 1025 bytes is not found")
-        << 1 << textOfSize(1025, true) << false << QByteArray();
+        << Entry::text << textOfSize(1025, true) << false << QByteArray();
     QTest::newRow("text of 4000 bytes is not found")
-        << 1 << textOfSize(4000, false) << false << QByteArray();
+        << Entry::text << textOfSize(4000, false) << false << QByteArray();
     QTest::newRow("number with four non-zero bytes")
-        << 4 << number(0x12345678) << true << QByteArray("&h12345678");
+        << Entry::number << number(0x12345678) << true << QByteArray("&h12345678");
     QTest::newRow("number bytes below 16 keep a leading 0")
-        << 4 << number(0x0A0B0C0D) << true << QByteArray("&h0A0B0C0D");
+        << Entry::number << number(0x0A0B0C0D) << true << QByteArray("&h0A0B0C0D");
     QTest::newRow("number with top bit set")
-        << 4 << number(0xFEDCBA98) << true << QByteArray("&hFEDCBA98");
+        << Entry::number << number(0xFEDCBA98) << true << QByteArray("&hFEDCBA98");
     QTest::newRow("number whose most significant byte is zero gives six digits")
-        << 4 << number(0x00ABCDEF) << true << QByteArray("&hABCDEF");
-    QTest::newRow("number zero") << 4 << number(0) << true << QByteArray("&h000000");
-    QTest::newRow("number of one byte") << 4 << raw("\x07", 1) << true << QByteArray("&h07");
+        << Entry::number << number(0x00ABCDEF) << true << QByteArray("&hABCDEF");
+    QTest::newRow("number zero") << Entry::number << number(0) << true << QByteArray("&h000000");
+    QTest::newRow("number of one byte")
+        << Entry::number << raw("\x07", 1) << true << QByteArray("&h07");
     QTest::newRow("binary leaves the text unchanged")
-        << 3 << raw("\x01\x02\0", 3) << true << before;
+        << Entry::binary << raw("\x01\x02\0", 3) << true << before;
     QTest::newRow("binary of 1024 bytes leaves the text unchanged")
-        << 3 << QByteArray(1024, '\x01') << true << before;
+        << Entry::binary << QByteArray(1024, '\x01') << true << before;
     QTest::newRow("binary of 1025 bytes is not found")
-        << 3 << QByteArray(1025, '\x01') << false << QByteArray();
+        << Entry::binary << QByteArray(1025, '\x01') << false << QByteArray();
     QTest::newRow("expandable text leaves the text unchanged")
-        << 2 << QByteArray("%SystemRoot%\\x.exe") + '\0' << true << before;
-    QTest::newRow("missing value") << keyWithoutValue << QByteArray() << false << QByteArray();
-    QTest::newRow("missing key") << 0 << QByteArray() << false << QByteArray();
+        << Entry::expandableText << QByteArray("%SystemRoot%\\x.exe") + '\0' << true << before;
+    QTest::newRow("missing value")
+        << Entry::keyWithoutValue << QByteArray() << false << QByteArray();
+    QTest::newRow("missing key") << Entry::noKey << QByteArray() << false << QByteArray();
 }
 
 void TestSysInfo::getKeyValue()
 {
-    QFETCH(int, type);
+    QFETCH(Entry, entry);
     QFETCH(QByteArray, data);
     QFETCH(bool, found);
     QFETCH(QByteArray, keyVal);
 
     FakeSystemTools tools;
-    setEntry(tools, ownKey, "Value", type, data);
+    setEntry(tools, ownKey, "Value", entry, data);
     std::string KeyVal = "before";
     QCOMPARE(SysInfo::GetKeyValue(tools, SystemTools::localMachine, ownKey, "Value", KeyVal),
              found);
@@ -169,17 +205,17 @@ void TestSysInfo::getKeyValue()
 
 void TestSysInfo::valueWithoutData_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::newRow("text") << 1;
-    QTest::newRow("number") << 4;
-    QTest::newRow("binary") << 3;
+    QTest::addColumn<Entry>("value");
+    QTest::newRow("text") << Entry::text;
+    QTest::newRow("number") << Entry::number;
+    QTest::newRow("binary") << Entry::binary;
 }
 
 void TestSysInfo::valueWithoutData()
 {
-    QFETCH(int, type);
+    QFETCH(Entry, value);
     FakeSystemTools tools;
-    tools.setValue(ownKey, "Value", static_cast<std::uint32_t>(type), {});
+    tools.setValue(ownKey, "Value", typeCode(value), {});
     std::string KeyVal = "before";
     QVERIFY_THROWS_EXCEPTION(
         std::invalid_argument,
@@ -218,10 +254,10 @@ void TestSysInfo::aboutBoxReadsTextInSystemCodePage()
 
 void TestSysInfo::startSysInfo_data()
 {
-    // Each entry: its type (0 no key, keyWithoutValue no value) and data.
-    QTest::addColumn<int>("firstType");
+    // Each of the two entries, and its data.
+    QTest::addColumn<Entry>("firstEntry");
     QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<int>("secondType");
+    QTest::addColumn<Entry>("secondEntry");
     QTest::addColumn<QByteArray>("second");
     QTest::addColumn<QStringList>("plainFiles");
     QTest::addColumn<QStringList>("programs");
@@ -236,55 +272,57 @@ void TestSysInfo::startSysInfo_data()
     const QStringList none;
 
     QTest::newRow("first entry starts unchecked, second missing")
-        << 1 << tool + '\0' << 0 << QByteArray() << none << QStringList{tool} << 1 << none
-        << QStringList{tool} << false;
+        << Entry::text << tool + '\0' << Entry::noKey << QByteArray() << none << QStringList{tool}
+        << 1 << none << QStringList{tool} << false;
     QTest::newRow("first entry wins over second")
-        << 1 << tool + '\0' << 1 << folder + '\0' << QStringList{inFolder}
+        << Entry::text << tool + '\0' << Entry::text << folder + '\0' << QStringList{inFolder}
         << QStringList{tool, inFolder} << 1 << none << QStringList{tool} << false;
     QTest::newRow("first entry naming no program")
-        << 1 << tool + '\0' << 0 << QByteArray() << none << none << 1 << none << QStringList{tool}
-        << true;
+        << Entry::text << tool + '\0' << Entry::noKey << QByteArray() << none << none << 1 << none
+        << QStringList{tool} << true;
     QTest::newRow("second entry with the program file")
-        << 0 << QByteArray() << 1 << folder + '\0' << QStringList{inFolder} << QStringList{inFolder}
-        << 2 << QStringList{inFolder} << QStringList{inFolder} << false;
+        << Entry::noKey << QByteArray() << Entry::text << folder + '\0' << QStringList{inFolder}
+        << QStringList{inFolder} << 2 << QStringList{inFolder} << QStringList{inFolder} << false;
     QTest::newRow("second entry after a first key without the value")
-        << keyWithoutValue << QByteArray() << 1 << folder << QStringList{inFolder}
+        << Entry::keyWithoutValue << QByteArray() << Entry::text << folder << QStringList{inFolder}
         << QStringList{inFolder} << 2 << QStringList{inFolder} << QStringList{inFolder} << false;
     QTest::newRow("second entry without the program file")
-        << 0 << QByteArray() << 1 << folder + '\0' << none << QStringList{inFolder} << 2
-        << QStringList{inFolder} << none << true;
-    QTest::newRow("neither entry")
-        << 0 << QByteArray() << 0 << QByteArray() << none << none << 2 << none << none << true;
+        << Entry::noKey << QByteArray() << Entry::text << folder + '\0' << none
+        << QStringList{inFolder} << 2 << QStringList{inFolder} << none << true;
+    QTest::newRow("neither entry") << Entry::noKey << QByteArray() << Entry::noKey << QByteArray()
+                                   << none << none << 2 << none << none << true;
     QTest::newRow("neither value in existing keys")
-        << keyWithoutValue << QByteArray() << keyWithoutValue << QByteArray() << none << none << 2
-        << none << none << true;
+        << Entry::keyWithoutValue << QByteArray() << Entry::keyWithoutValue << QByteArray() << none
+        << none << 2 << none << none << true;
     QTest::newRow("first entry without data stops at once")
-        << 1 << QByteArray() << 1 << folder + '\0' << QStringList{inFolder} << QStringList{inFolder}
-        << 1 << none << none << true;
+        << Entry::text << QByteArray() << Entry::text << folder + '\0' << QStringList{inFolder}
+        << QStringList{inFolder} << 1 << none << none << true;
     QTest::newRow("first entry binary starts the empty path")
-        << 3 << raw("\x01\x02", 2) << 0 << QByteArray() << none << none << 1 << none
-        << QStringList{QString()} << true;
+        << Entry::binary << raw("\x01\x02", 2) << Entry::noKey << QByteArray() << none << none << 1
+        << none << QStringList{QString()} << true;
     QTest::newRow("first entry a number starts its text")
-        << 4 << number(0x12345678) << 0 << QByteArray() << none << none << 1 << none
-        << QStringList{QStringLiteral("&h12345678")} << true;
+        << Entry::number << number(0x12345678) << Entry::noKey << QByteArray() << none << none << 1
+        << none << QStringList{QStringLiteral("&h12345678")} << true;
     QTest::newRow("first entry too long falls back to second")
-        << 1 << textOfSize(1025, true) << 1 << folder + '\0' << QStringList{inFolder}
-        << QStringList{inFolder} << 2 << QStringList{inFolder} << QStringList{inFolder} << false;
+        << Entry::text << textOfSize(1025, true) << Entry::text << folder + '\0'
+        << QStringList{inFolder} << QStringList{inFolder} << 2 << QStringList{inFolder}
+        << QStringList{inFolder} << false;
     QTest::newRow("second entry without data")
-        << 0 << QByteArray() << 1 << QByteArray() << none << none << 2 << none << none << true;
+        << Entry::noKey << QByteArray() << Entry::text << QByteArray() << none << none << 2 << none
+        << none << true;
     QTest::newRow("second entry binary checks the root of the drive")
-        << 0 << QByteArray() << 3 << raw("\x01", 1) << none << none << 2
+        << Entry::noKey << QByteArray() << Entry::binary << raw("\x01", 1) << none << none << 2
         << QStringList{QStringLiteral("\\MSINFO32.EXE")} << none << true;
     QTest::newRow("second entry file found but not startable")
-        << 0 << QByteArray() << 1 << folder + '\0' << QStringList{inFolder} << none << 2
-        << QStringList{inFolder} << QStringList{inFolder} << true;
+        << Entry::noKey << QByteArray() << Entry::text << folder + '\0' << QStringList{inFolder}
+        << none << 2 << QStringList{inFolder} << QStringList{inFolder} << true;
 }
 
 void TestSysInfo::startSysInfo()
 {
-    QFETCH(int, firstType);
+    QFETCH(Entry, firstEntry);
     QFETCH(QByteArray, first);
-    QFETCH(int, secondType);
+    QFETCH(Entry, secondEntry);
     QFETCH(QByteArray, second);
     QFETCH(QStringList, plainFiles);
     QFETCH(QStringList, programs);
@@ -295,8 +333,8 @@ void TestSysInfo::startSysInfo()
 
     FakePlatform platform;
     FakeSystemTools &tools = platform.tools;
-    setEntry(tools, SysInfo::toolKey, SysInfo::toolValue, firstType, first);
-    setEntry(tools, SysInfo::locationKey, SysInfo::locationValue, secondType, second);
+    setEntry(tools, SysInfo::toolKey, SysInfo::toolValue, firstEntry, first);
+    setEntry(tools, SysInfo::locationKey, SysInfo::locationValue, secondEntry, second);
     tools.plainFiles = stringSet(plainFiles);
     tools.programs = stringSet(programs);
 

@@ -64,7 +64,7 @@ void frmAbout::buildWindow()
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(5730), px(3555));
-    // The box sets no font of its own: everything is in the dialog font.
+    // The dialog font, set here once: no control sets a font of its own.
     setFont(Design::sansSerif(8.25));
     const QIcon icon(QStringLiteral(":/merovant.ico"));
     setWindowIcon(icon);

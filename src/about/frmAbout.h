@@ -14,8 +14,8 @@ class QPushButton;
 
 // The About box: icon, title, version, a description and a notice, with OK
 // and System Info. One object serves the whole run. It has no owner and is
-// modeless; closing it by any means unloads it, and the next Show loads it
-// afresh.
+// modeless; closing it by any means hides it, and the next Show runs its
+// load step afresh.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -23,8 +23,8 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(Platform &platform);
 
-    // Loads the box if it is not open, which runs the load step, and brings
-    // it to the front.
+    // Runs the load step and shows the box if it is hidden, and brings it to
+    // the front.
     void Show();
 
     // Starts the system information tool, or says that it is unavailable.

@@ -198,23 +198,32 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::connectHandlers()
 {
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    const std::array<std::pair<QPushButton *, void (Form1::*)()>, 6> buttons{{
+        {Command1, &Form1::Command1_Click},
+        {Command2, &Form1::Command2_Click},
+        {Command3, &Form1::Command3_Click},
+        {Command4, &Form1::Command4_Click},
+        {Command5, &Form1::Command5_Click},
+        {Command6, &Form1::Command6_Click},
+    }};
+    for (const auto &[button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { perform([this, handler] { (this->*handler)(); }); });
     for (qint16 index = 1; index <= 4; ++index)
         connect(Picture3[index - 1], &CardBox::clicked, this,
-                [this, index] { Picture3_Click(index); });
+                [this, index] { perform([this, index] { Picture3_Click(index); }); });
+    // The menu's commands change nothing on the table: nothing to announce.
     connect(quit, &QAction::triggered, this, &Form1::quit_Click);
     connect(help, &QAction::triggered, this, &Form1::help_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
-    // Connected after the handlers, so it runs once each has done its work.
-    for (QPushButton *b : {Command1, Command2, Command3, Command4, Command5, Command6})
-        connect(b, &QPushButton::clicked, this, &Form1::speakChanges);
-    for (CardBox *box : Picture3)
-        connect(box, &CardBox::clicked, this, &Form1::speakChanges);
+}
+
+// A command on the table: its handler does its work, then the player hears
+// what that changed.
+void Form1::perform(const std::function<void()> &handler)
+{
+    handler();
+    speakChanges();
 }
 
 // Says, in one utterance, what the last command changed on the table: a new
@@ -303,29 +312,61 @@ void Form1::bindKeys()
     m_keys.emplace_back(quitKeys, [this] { quit->trigger(); });
     // F10 opens the menu bar, as Alt does.
     m_keys.emplace_back(QList<QKeySequence>{QKeySequence(Qt::Key_F10)}, [this] { openMenuBar(); });
+    // The menu bar and the buttons see their keys first: pressKey() takes
+    // those meant for the table.
     menuBar()->installEventFilter(this);
-    // Enter presses the focused button, as Space does.
     for (QPushButton *button : {Command1, Command2, Command3, Command4, Command5, Command6})
         button->installEventFilter(this);
 }
 
-void Form1::keyPressEvent(QKeyEvent *event)
+// Every key the table acts on comes here, from the control that has it:
+// Esc, Enter or Space on the menu bar that F10 opened; Enter on a focused
+// button, which presses it as Space does; and the game's keys, which reach
+// the window from any control that leaves them. Returns whether it took the
+// key; one it leaves goes on as usual.
+bool Form1::pressKey(QObject *receiver, const QKeyEvent &event)
 {
+    const int key = event.key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (receiver == menuBar()) {
+        if (!m_focusBeforeMenu || !(enter || key == Qt::Key_Escape || key == Qt::Key_Space))
+            return false;
+        QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
+        closeMenuBar();
+        if (chosen)
+            chosen->trigger();
+        return true;
+    }
+    if (receiver != this) {
+        if (!enter)
+            return false;
+        if (!event.isAutoRepeat())
+            static_cast<QPushButton *>(receiver)->click();
+        return true;
+    }
     // Shift is how some keyboards reach + and *; it changes no key here.
-    const QKeyCombination pressed(event->modifiers() & ~Qt::ShiftModifier,
-                                  static_cast<Qt::Key>(event->key()));
-    auto matches = [&pressed](const QKeySequence &key) {
-        return key.count() == 1 && QKeyCombination(key[0].keyboardModifiers() & ~Qt::ShiftModifier,
-                                                   key[0].key()) == pressed;
+    const QKeyCombination pressed(event.modifiers() & ~Qt::ShiftModifier,
+                                  static_cast<Qt::Key>(key));
+    auto matches = [&pressed](const QKeySequence &sequence) {
+        return sequence.count() == 1 &&
+               QKeyCombination(sequence[0].keyboardModifiers() & ~Qt::ShiftModifier,
+                               sequence[0].key()) == pressed;
     };
     for (const auto &[keys, press] : m_keys)
         if (std::any_of(keys.begin(), keys.end(), matches)) {
-            event->accept();
-            if (!event->isAutoRepeat())
+            if (!event.isAutoRepeat())
                 press();
-            return;
+            return true;
         }
-    QMainWindow::keyPressEvent(event);
+    return false;
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (pressKey(this, *event))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 // F10 puts the keyboard on the menu bar's first command. Esc, F10 again, or
@@ -351,30 +392,10 @@ void Form1::closeMenuBar()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == menuBar()) {
-        if (event->type() == QEvent::KeyPress && m_focusBeforeMenu) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
-                key == Qt::Key_Space) {
-                QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
-                closeMenuBar();
-                if (chosen)
-                    chosen->trigger();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            m_focusBeforeMenu = nullptr;
-        }
-        return QMainWindow::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (!key->isAutoRepeat())
-                static_cast<QPushButton *>(watched)->click();
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress && pressKey(watched, *static_cast<QKeyEvent *>(event)))
+        return true;
+    if (watched == menuBar() && event->type() == QEvent::FocusOut)
+        m_focusBeforeMenu = nullptr;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -438,7 +459,7 @@ qint16 &Form1::usedFlag(qint16 index)
 }
 
 // The lost count has no field: it lives as Label9's text, read back and
-// written again one higher.
+// written again one higher. Unlike the 16-bit counts it has no largest value.
 void Form1::raiseLostCount()
 {
     const double lost = NumberText::read(Label9->text()).value_or(0);

@@ -19,6 +19,7 @@ class Announcer;
 class CardBox;
 class Platform;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class frmAbout;
@@ -61,8 +62,10 @@ private:
     void connectHandlers();
     void bindKeys();
     void Form_Load();
+    bool pressKey(QObject *receiver, const QKeyEvent &event);
     void openMenuBar();
     void closeMenuBar();
+    void perform(const std::function<void()> &handler);
     void speakChanges();
     QString summary() const;
 

@@ -21,15 +21,13 @@ public:
 
     static constexpr std::uint32_t localMachine = 0x80000002; // HKEY_LOCAL_MACHINE
 
-    // Access rights of a key.
+    // Access rights of a key: reading values, and the rights that change a
+    // key, which System Info never asks for.
     static constexpr std::uint32_t queryValueRight = 0x0001;
     static constexpr std::uint32_t setValueRight = 0x0002;
     static constexpr std::uint32_t createSubKeyRight = 0x0004;
-    static constexpr std::uint32_t enumerateSubKeysRight = 0x0008;
-    static constexpr std::uint32_t notifyRight = 0x0010;
     static constexpr std::uint32_t createLinkRight = 0x0020;
     static constexpr std::uint32_t deleteRight = 0x00010000;
-    static constexpr std::uint32_t readControlRight = 0x00020000;
     static constexpr std::uint32_t writeDacRight = 0x00040000;
     static constexpr std::uint32_t writeOwnerRight = 0x00080000;
     static constexpr std::uint32_t readAccess = 0x20019; // KEY_READ

@@ -15,10 +15,8 @@ void Form1::Command2_Click()
     if (!s.dealLock)
         return;
     s.dealLock = false;
-    // Every hit would replace the line, so only the last one is ever seen:
-    // the line is written once, with that one.
-    // The tally below compares the line with this very text, whatever the
-    // language.
+    // The line shows the hit the search settles on. The tally below
+    // compares the line with this very text, whatever the language.
     const QString noSolution = AnswerSearch::noSolution();
     const std::optional<AnswerSearch::Hit> hit =
         AnswerSearch::lastHit({s.card1, s.card2, s.card3, s.card4});

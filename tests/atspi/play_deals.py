@@ -26,58 +26,26 @@ a screen reader speak it. Prints, step by step, the events that came and the
 name of each source read on arrival.
 """
 
-import ctypes
 import itertools
 import math
 import os
 import re
-import signal
 import subprocess
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
 
-# What the program says, in English and in one translation: German.
-TEXTS = {
-    "en": {
-        "ranks": ["Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten",
-                  "Jack", "Queen", "King"],
-        "suits": ["spades", "hearts", "clubs", "diamonds"],
-        "card": "{rank} of {suit}",
-        "no card": "No card",
-        "won": "Congradulations, you got 24",
-        "lost": "You failed. Try a new game",
-        "no solution": "No solution.",
-        "buttons": {"new": "New Game", "answer": "Answer", "+": "Plus (+)", "-": "Minus (-)",
-                    "*": "Multiply (*)", "/": "Divide (/)"},
-        "counts": {"Label2": "You won:", "Label9": "You lost:", "Label6": "No solution:",
-                   "Label3": "Total:"},
-    },
-    "de": {
-        "ranks": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun",
-                  "Zehn", "Bube", "Dame", "König"],
-        "suits": ["Pik", "Herz", "Kreuz", "Karo"],
-        "card": "{suit}-{rank}",
-        "no card": "Keine Karte",
-        "won": "Glückwunsch, du hast 24!",
-        "lost": "Verloren. Auf ein Neues!",
-        "no solution": "Keine Lösung.",
-        "buttons": {"new": "Neues Spiel", "answer": "Lösung", "+": "Plus (+)",
-                    "-": "Minus (-)", "*": "Mal (*)", "/": "Geteilt (/)"},
-        "counts": {"Label2": "Gewonnen:", "Label9": "Verloren:", "Label6": "Unlösbar:",
-                   "Label3": "Gesamt:"},
-    },
-}
-
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from driving import (Failure, check, die_with_parent, environment_in, stop,  # noqa: E402
+                     time_limit, wait_for)
+from game_texts import TEXTS, card_values  # noqa: E402
 
 def use_language(language):
     """Sets the texts below to those of the language."""
     global CARD_VALUES, NO_CARD, WON, LOST, NO_SOLUTION, BUTTONS, COUNTS
     texts = TEXTS[language]
-    CARD_VALUES = {texts["card"].format(rank=rank, suit=suit): value
-                   for value, rank in enumerate(texts["ranks"], 1) for suit in texts["suits"]}
+    CARD_VALUES = card_values(texts)
     NO_CARD = texts["no card"]
     WON = texts["won"]
     LOST = texts["lost"]
@@ -93,15 +61,6 @@ ANSWER_LINE = re.compile(
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 90
 STEP_SECONDS = 15
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 # The game's own arithmetic, redone here --------------------------------------
@@ -166,13 +125,8 @@ class Table:
         self.events = []
         pyatspi.Registry.registerEventListener(self._on_event,
                                                "object:property-change:accessible-name")
-        # The language asked for, whatever the environment of the test says.
-        environment = {key: value for key, value in os.environ.items()
-                       if key not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
-        environment["LANG"] = "C.UTF-8"
-        if language != "en":
-            environment["LANGUAGE"] = language
-        self.process = subprocess.Popen([program], env=environment, preexec_fn=_die_with_parent)
+        self.process = subprocess.Popen([program], env=environment_in(language),
+                                        preexec_fn=die_with_parent)
         try:
             self._find_controls()
         except BaseException:
@@ -203,13 +157,7 @@ class Table:
                        **{label: name for name, label in self.labels.items()}}
 
     def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop(self.process)
 
     def _on_event(self, event):
         try:
@@ -224,21 +172,14 @@ class Table:
             context.iteration(False)
 
     def _wait(self, probe, what, seconds=STEP_SECONDS):
-        deadline = time.monotonic() + seconds
-        while True:
+        """Waits with the events pumped, failing at once should the program end."""
+        def pumped():
             self.pump()
-            if getattr(self, "process", None) and self.process.poll() is not None:
+            if self.process.poll() is not None:
                 raise Failure("the program ended (status %s) while waiting for %s"
                               % (self.process.returncode, what))
-            try:
-                found = probe()
-            except Exception:  # the tree may still be building
-                found = None
-            if found:
-                return found
-            if time.monotonic() > deadline:
-                raise Failure("gave up waiting for %s" % what)
-            time.sleep(0.02)
+            return probe()
+        return wait_for(pumped, what, seconds, retry_on=Exception)
 
     def _find_application(self):
         for app in pyatspi.Registry.getDesktop(0):
@@ -306,12 +247,6 @@ class Table:
         announced = [(self.titles.get(source) or source.name, name)
                      for source, name in self.events]
         print("%-22s -> %s" % (what, "; ".join("%s %r" % a for a in announced) or "nothing"))
-
-
-def _die_with_parent():
-    # Should this script be killed, the program must not outlive it.
-    libc = ctypes.CDLL(None, use_errno=True)
-    libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 # The test itself -------------------------------------------------------------
@@ -414,34 +349,29 @@ def main():
         sys.exit(__doc__)
     language = sys.argv[2] if len(sys.argv) == 3 else "en"
     use_language(language)
-
-    def out_of_time(*_):
-        raise Failure("the whole run took more than %d s" % WHOLE_RUN_SECONDS)
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.alarm(WHOLE_RUN_SECONDS)
     # A call the program does not answer fails in seconds, not in minutes.
     pyatspi.setTimeout(5000, 30000)
 
     table = None
     try:
-        table = Table(sys.argv[1], language)
-        check_start(table)
-        counts = {label: 0 for label in COUNTS}
+        with time_limit(WHOLE_RUN_SECONDS):
+            table = Table(sys.argv[1], language)
+            check_start(table)
+            counts = {label: 0 for label in COUNTS}
 
-        counts["Label3"] = 1
-        values = new_game(table, 1)
-        check_counts(table, counts)
-        play_whole_deal(table, values, counts)
+            counts["Label3"] = 1
+            values = new_game(table, 1)
+            check_counts(table, counts)
+            play_whole_deal(table, values, counts)
 
-        counts["Label3"] = 2
-        values = new_game(table, 2)
-        check_counts(table, counts)
-        answer(table, values, counts)
+            counts["Label3"] = 2
+            values = new_game(table, 2)
+            check_counts(table, counts)
+            answer(table, values, counts)
     except Failure as failure:
         print("FAILED: %s" % failure)
         return 1
     finally:
-        signal.alarm(0)
         if table:
             table.close()
     print("passed")

@@ -12,6 +12,7 @@
 # arguments (tests/orca/hear_game.py).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/../support/xserver.sh"
 script=$here/play_deals.py
 if [ "${1:-}" = --script ]; then
     script=$2
@@ -49,11 +50,8 @@ xvfb_pid=$!
     kill "$xvfb_pid" 2>/dev/null
 ) >/dev/null 2>&1 &
 watchdog_pid=$!
-for _ in $(seq 300); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
+display_or_end() { [ -s "$scratch/display" ] || ended "$xvfb_pid"; }
+wait_until 30 display_or_end || true
 display=$(head -n 1 "$scratch/display")
 if [ -z "$display" ]; then
     echo "Xvfb did not start:" >&2

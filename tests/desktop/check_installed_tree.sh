@@ -26,4 +26,4 @@ trap 'rm -rf "$prefix"' EXIT
     exit 1
 }
 "$here/check_install.sh" "$prefix" || exit
-"$here/check_window.sh" --home-under "$prefix" "$prefix/bin/merovant" "$grab_window"
+"$here/../support/check_window.sh" --home-under "$prefix" "$prefix/bin/merovant" "$grab_window"

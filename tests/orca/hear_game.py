@@ -22,7 +22,6 @@ and until Orca's log falls quiet; then each of those texts must have been
 said once. What Orca says is its log's "SPEECH OUTPUT" lines.
 """
 
-import ctypes
 import os
 import pty
 import re
@@ -35,52 +34,20 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from game_texts import (OPERATOR_KEYS, TEXTS, card_values, choose_operators,  # noqa: E402
-                        sentences, spoken_answer)
+from driving import (Failure, check, die_with_parent, environment_in, stop,  # noqa: E402
+                     time_limit)
+from driving import wait_for as wait_until_true  # noqa: E402
+from game_texts import (DEAL_TO_ITS_VERDICT, TEXTS, card_values,  # noqa: E402
+                        choose_operators, sentences, spoken_answer, with_operator_keys)
 
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 150
 STEP_SECONDS = 20
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def _die_with_parent():
-    # Should this script be killed, what it started must not outlive it.
-    libc = ctypes.CDLL(None, use_errno=True)
-    libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
-
-
 def wait_for(probe, what, seconds=STEP_SECONDS):
-    deadline = time.monotonic() + seconds
-    while True:
-        try:
-            found = probe()
-        except Exception:  # the accessible tree may still be building
-            found = None
-        if found:
-            return found
-        if time.monotonic() > deadline:
-            raise Failure("gave up waiting for %s" % what)
-        time.sleep(0.02)
-
-
-def stop(process):
-    """Asks the process to end, then makes it, and waits for it."""
-    if process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
+    # The accessible tree may still be building.
+    return wait_until_true(probe, what, seconds, retry_on=Exception)
 
 
 # Orca ------------------------------------------------------------------------
@@ -103,7 +70,7 @@ class Orca:
         self.process = subprocess.Popen(
             ["orca", "--replace", "--debug-file=" + os.ttyname(slave)],
             stdin=subprocess.DEVNULL, stdout=slave, stderr=slave, env=environment,
-            preexec_fn=_die_with_parent)
+            preexec_fn=die_with_parent)
         os.close(slave)
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
@@ -163,7 +130,7 @@ class Orca:
 class Game:
     def __init__(self, program, environment):
         self.process = subprocess.Popen([program], env=environment,
-                                        preexec_fn=_die_with_parent)
+                                        preexec_fn=die_with_parent)
         self.app = wait_for(self._find_application, "the program on the bus", 30)
         self.cards = wait_for(lambda: self._cards(), "the four cards")
         self.labels = {name: wait_for(lambda name=name: pyatspi.findDescendant(
@@ -246,15 +213,7 @@ class Game:
 # are sentences said one after the other in one utterance; one marked "^"
 # Orca follows with words of its own, for a control that takes the focus.
 # Orca must also echo the keys.
-STEPS = [
-    ("New Game", ["F2"], [("{hand}", "{Label3}")]),
-    ("card 1", ["1"], ["{line}"]),
-    ("operator 1", ["{op1}"], []),
-    ("card 2", ["2"], ["{line}"]),
-    ("operator 2", ["{op2}"], []),
-    ("card 3", ["3"], ["{line}"]),
-    ("operator 3", ["{op3}"], []),
-    ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
+STEPS = DEAL_TO_ITS_VERDICT + [
     ("card 1 again: refused", ["1"], ["{message}"]),
     ("OK", ["Return"], []),
     ("Tab to card 1, taken", ["Tab"], ["^{card 1 taken}"]),
@@ -367,66 +326,55 @@ def stop_speech_dispatcher(environment):
         pass  # never started, or gone already
 
 
-def _took_too_long(*_):
-    raise Failure("the whole run took over %d s" % WHOLE_RUN_SECONDS)
-
-
 def main():
     global TEXT
     program = sys.argv[1]
     language = sys.argv[2] if len(sys.argv) > 2 else "en"
     log_path = sys.argv[3] if len(sys.argv) > 3 else "orca-%s.log" % language
     TEXT = TEXTS[language]
-    environment = {k: v for k, v in os.environ.items()
-                   if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
-    environment["LANG"] = "C.UTF-8"
-    if language != "en":
-        environment["LANGUAGE"] = language
+    environment = environment_in(language)
     config = os.path.join(environment["XDG_CONFIG_HOME"], "speech-dispatcher")
     os.makedirs(config, exist_ok=True)
     with open(os.path.join(config, "speechd.conf"), "w") as conf:
         # The dummy voice, playing into ALSA's null device: spoken, unheard.
         conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
                    'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
-    signal.signal(signal.SIGALRM, _took_too_long)
-    signal.alarm(WHOLE_RUN_SECONDS)
     # A window manager, as on a desktop: it gives the table the focus back when
     # a message box closes.
     window_manager = subprocess.Popen(["openbox", "--sm-disable"], env=environment,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                      preexec_fn=_die_with_parent)
+                                      preexec_fn=die_with_parent)
     orca = Orca(environment, log_path)
     game = None
     try:
-        wait_for(lambda: b"_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True).stdout,
-            "the window manager", 30)
-        wait_for(lambda: orca.said_since(0), "Orca to start", 60)
-        check(orca.logged("SPEECH: Using speech server factory: speechdispatcherfactory"),
-              "Orca did not reach speech-dispatcher; see %s" % log_path)
-        game = Game(program, dict(environment, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        subprocess.run(["xdotool", "windowactivate", "--sync", game.window], check=True)
-        wait_for(lambda: heard(orca.said_since(0), TEXT["new game"] + " ") or any(
-            u.startswith(TEXT["new game"]) for u in orca.said_since(0)), "Orca to read the window")
-        orca.wait_quiet()
-        print("%-41s -> %s" % ("the window opens", " | ".join(orca.said_since(0))))
-        table = Table(game)
-        operators = None
-        values = card_values(TEXT)
-        for what, keys, expected in STEPS:
-            if operators:
-                keys = [k.format(op1=OPERATOR_KEYS[operators[0]], op2=OPERATOR_KEYS[operators[1]],
-                                 op3=OPERATOR_KEYS[operators[2]]) for k in keys]
-            step(orca, table, what, keys, expected)
-            if operators is None:
-                hand = [game.shows(card) for card in game.cards]
-                operators = choose_operators([values[name] for name in hand])
-        print("Orca said all it should, in %s" % language)
+        with time_limit(WHOLE_RUN_SECONDS):
+            wait_for(lambda: b"_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True).stdout,
+                "the window manager", 30)
+            wait_for(lambda: orca.said_since(0), "Orca to start", 60)
+            check(orca.logged("SPEECH: Using speech server factory: speechdispatcherfactory"),
+                  "Orca did not reach speech-dispatcher; see %s" % log_path)
+            game = Game(program, dict(environment, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+            subprocess.run(["xdotool", "windowactivate", "--sync", game.window], check=True)
+            wait_for(lambda: heard(orca.said_since(0), TEXT["new game"] + " ") or any(
+                u.startswith(TEXT["new game"]) for u in orca.said_since(0)),
+                "Orca to read the window")
+            orca.wait_quiet()
+            print("%-41s -> %s" % ("the window opens", " | ".join(orca.said_since(0))))
+            table = Table(game)
+            operators = None
+            values = card_values(TEXT)
+            for what, keys, expected in STEPS:
+                keys = with_operator_keys(keys, operators)
+                step(orca, table, what, keys, expected)
+                if operators is None:
+                    hand = [game.shows(card) for card in game.cards]
+                    operators = choose_operators([values[name] for name in hand])
+            print("Orca said all it should, in %s" % language)
     except Failure as failure:
         print("FAILED: %s" % failure, file=sys.stderr)
         sys.exit(1)
     finally:
-        signal.alarm(0)
         if game:
             game.close()
         orca.close()

@@ -96,6 +96,15 @@ void GameTable::choose(const char *command)
     action->trigger();
 }
 
+frmAbout &GameTable::openAbout()
+{
+    choose("about");
+    const QList<frmAbout *> boxes = aboutBoxes();
+    if (boxes.size() != 1)
+        qFatal("About left %d About boxes, not one", int(boxes.size()));
+    return *boxes.front();
+}
+
 QList<frmAbout *> GameTable::aboutBoxes()
 {
     QList<frmAbout *> boxes;

@@ -41,6 +41,9 @@ public:
     void type(const QString &keys);
     // Chooses a command of the menu bar: "quit", "help" or "about".
     void choose(const char *command);
+    // Chooses About and returns the box it shows, the program's only one;
+    // ends the test run when there is not exactly one.
+    frmAbout &openAbout();
     // The About boxes among the program's windows, open or closed.
     static QList<frmAbout *> aboutBoxes();
 

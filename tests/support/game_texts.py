@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What the game's words are, in English and German, and what a screen
-reader is to hear of a deal: shared by the drivers that listen to the
-program, through Orca on Linux and through UI Automation on Windows. Plain
-Python: nothing here needs a desktop.
+reader is to hear of a deal: shared by the drivers that play the program,
+over AT-SPI, through Orca on Linux and through UI Automation on Windows.
+Plain Python: nothing here needs a desktop.
 """
 
 import itertools
@@ -24,6 +24,13 @@ TEXTS = {
         "no card": "No card",
         "taken": ", taken",
         "clicked": "You have clicked this card!",
+        "won": "Congradulations, you got 24",
+        "lost": "You failed. Try a new game",
+        "no solution": "No solution.",
+        "buttons": {"new": "New Game", "answer": "Answer", "+": "Plus (+)", "-": "Minus (-)",
+                    "*": "Multiply (*)", "/": "Divide (/)"},
+        "counts": {"Label2": "You won:", "Label9": "You lost:", "Label6": "No solution:",
+                   "Label3": "Total:"},
     },
     "de": {
         "ranks": ["Ass", "Zwei", "Drei", "Vier", "Fünf", "Sechs", "Sieben", "Acht", "Neun",
@@ -36,8 +43,31 @@ TEXTS = {
         "no card": "Keine Karte",
         "taken": ", genommen",
         "clicked": "Diese Karte hast du schon genommen!",
+        "won": "Glückwunsch, du hast 24!",
+        "lost": "Verloren. Auf ein Neues!",
+        "no solution": "Keine Lösung.",
+        "buttons": {"new": "Neues Spiel", "answer": "Lösung", "+": "Plus (+)",
+                    "-": "Minus (-)", "*": "Mal (*)", "/": "Geteilt (/)"},
+        "counts": {"Label2": "Gewonnen:", "Label9": "Verloren:", "Label6": "Unlösbar:",
+                   "Label3": "Gesamt:"},
     },
 }
+
+# A deal played by keys to its verdict: what is done, the keys typed ({op1}
+# to {op3}: the operators, filled in with with_operator_keys once the deal is
+# known), and the texts a screen reader must be handed, each once; texts in
+# parentheses are sentences said one after the other at once. The texts name
+# what the program shows then: {hand}, {line}, a label, {verdict count}.
+DEAL_TO_ITS_VERDICT = [
+    ("New Game", ["F2"], [("{hand}", "{Label3}")]),
+    ("card 1", ["1"], ["{line}"]),
+    ("operator 1", ["{op1}"], []),
+    ("card 2", ["2"], ["{line}"]),
+    ("operator 2", ["{op2}"], []),
+    ("card 3", ["3"], ["{line}"]),
+    ("operator 3", ["{op3}"], []),
+    ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
+]
 
 # The keys that press each operator, as xdotool names them.
 OPERATOR_KEYS = {"+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
@@ -85,3 +115,13 @@ def sentences(parts):
             said += (" " if said.endswith((".", "!", "?")) else ". ")
         said += part
     return said
+
+
+def with_operator_keys(keys, operators):
+    """The keys, {op1} to {op3} among them filled in with the keys of the
+    operators; keys before the operators are known are left as they are."""
+    if not operators:
+        return keys
+    named = {"op%d" % number: OPERATOR_KEYS[operator]
+             for number, operator in enumerate(operators, 1)}
+    return [key.format(**named) for key in keys]

@@ -4,15 +4,39 @@
 
 # Sourced by the checks that run the program on an X server of their own.
 
+# wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds,
+# for at most SECONDS (whole seconds). Fails when it never did; the last try
+# comes once the time is up, so a slow machine gets one more chance.
+wait_until() {
+    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+    shift
+    until "$@"; do
+        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# ended PID: whether the process is gone.
+ended() { ! kill -0 "$1" 2>/dev/null; }
+
+now() { date +%s.%N; }
+# since TIME: the time from that now() to this one, as "1.2 s".
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f s", b - a }'; }
+
+# fake_opener DIR: puts into DIR/bin a desktop opener, xdg-open, that only
+# records its arguments in DIR/opened, one a line, and opens nothing.
+fake_opener() {
+    mkdir -p "$1/bin"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s/opened"\n' "$1" >"$1/bin/xdg-open"
+    chmod +x "$1/bin/xdg-open"
+}
+
 # stop PID: asks the process to end, then makes it, and waits for it.
 stop() {
     local pid=$1
     [ -n "$pid" ] || return 0
     kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
+    wait_until 5 ended "$pid"
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
 }
@@ -26,15 +50,16 @@ start_xvfb() {
     Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec {display_fd}>&-
-    for _ in $(seq 150); do
-        grep -q '^[0-9]' "$dir/display" 2>/dev/null && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
+    display_told() { grep -q '^[0-9]' "$1/display" 2>/dev/null || ended "$xvfb_pid"; }
+    wait_until 15 display_told "$dir"
     display=$(head -n 1 "$dir/display" 2>/dev/null)
     [ -n "$display" ] || return 1
     export DISPLAY=":$display"
 }
+
+# merovant_windows: the ids of the viewable windows titled "Merovant", one a
+# line.
+merovant_windows() { xdotool search --onlyvisible --name '^Merovant$' 2>/dev/null; }
 
 # await_window PID SECONDS: waits at most SECONDS for the process to show a
 # window titled "Merovant" and sets window to its id. Fails, with what went
@@ -43,17 +68,11 @@ start_xvfb() {
 await_window() {
     local pid=$1 seconds=$2
     window=
-    for _ in $(seq $((seconds * 20))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            failure="the program ended before showing its window"
-            return 1
-        fi
-        window=$(xdotool search --onlyvisible --name '^Merovant$' 2>/dev/null)
-        [ -n "$window" ] && break
-        sleep 0.05
-    done
+    window_or_end() { ended "$1" || window=$(merovant_windows); }
+    wait_until "$seconds" window_or_end "$pid"
     if [ -z "$window" ]; then
         failure="no window titled Merovant appeared within $seconds s"
+        ended "$pid" && failure="the program ended before showing its window"
         return 1
     fi
     if [ "$(wc -w <<<"$window")" -ne 1 ]; then
@@ -65,12 +84,8 @@ await_window() {
 # await_exit PID SECONDS: waits at most SECONDS for the process to end and
 # sets exit_status to its exit status. Fails while it still runs.
 await_exit() {
-    local pid=$1 seconds=$2
-    for _ in $(seq $((seconds * 10))); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && return 1
+    local pid=$1
+    wait_until "$2" ended "$pid" || return 1
     wait "$pid"
     exit_status=$?
 }

@@ -94,20 +94,15 @@ bounded() {
     return "$status"
 }
 
-now() { date +%s.%N; }
 started=$(now)
 step() { awk -v a="$started" -v b="$(now)" -v what="$*" 'BEGIN { printf "%6.1f s  %s\n", b - a, what }'; }
 
 start_xvfb "$work" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
 
-# The opener: records its arguments, one a line, and opens nothing. Wine
-# hands a document it has no program for to the desktop's xdg-open.
-mkdir -p "$work/bin" "$work/home"
-cat >"$work/bin/xdg-open" <<EOF
-#!/bin/sh
-printf '%s\n' "\$@" >>"$work/opened"
-EOF
-chmod +x "$work/bin/xdg-open"
+# The opener records what it is given and opens nothing. Wine hands a
+# document it has no program for to the desktop's xdg-open.
+fake_opener "$work"
+mkdir -p "$work/home"
 
 # Wine's own files, and the menu entries it would otherwise write for the
 # desktop, stay in the temporary folder; nothing may offer to download
@@ -197,11 +192,7 @@ program_pid=$!
 await_window "$program_pid" 60 || fail "$failure"
 step "window titled Merovant appeared"
 
-for _ in $(seq 300); do
-    [ -s "$work/opened" ] && break
-    sleep 0.1
-done
-[ -s "$work/opened" ] || fail "the home page was never opened"
+wait_until 30 test -s "$work/opened" || fail "the home page was never opened"
 address=$(head -n 1 "$work/opened")
 page=${address#file://}
 page=$(printf '%b' "${page//%/\\x}")

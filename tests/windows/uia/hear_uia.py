@@ -23,7 +23,6 @@ status bar with the summary, found where NVDA looks for it.
 
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -31,37 +30,17 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "support"))
-from game_texts import (OPERATOR_KEYS, TEXTS, card_values, choose_operators,  # noqa: E402
-                        sentences, spoken_answer)
+from driving import Failure, check, time_limit, wait_for  # noqa: E402
+from game_texts import (DEAL_TO_ITS_VERDICT, TEXTS, card_values,  # noqa: E402
+                        choose_operators, sentences, spoken_answer, with_operator_keys)
 
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 170
-STEP_SECONDS = 20
 # What the stand-in is sent by nothing: its log is quiet this long after a key.
 QUIET_SECONDS = 0.5
 
 COUNTS = {"Label2": "Label4", "Label9": "Label8", "Label6": "Label7", "Label3": "Label5"}
 BUTTONS = ["Command1", "Command2", "Command3", "Command4", "Command5", "Command6"]
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def wait_for(probe, what, seconds=STEP_SECONDS):
-    deadline = time.monotonic() + seconds
-    while True:
-        found = probe()
-        if found:
-            return found
-        if time.monotonic() > deadline:
-            raise Failure("gave up waiting for %s" % what)
-        time.sleep(0.05)
 
 
 class Log:
@@ -147,15 +126,7 @@ class Game:
 # key is filled in from the deal), and the texts of the notifications that
 # must each come once, and no others. Texts in parentheses are sentences
 # said one after the other in one notification.
-STEPS = [
-    ("New Game", ["F2"], [("{hand}", "{Label3}")]),
-    ("card 1", ["1"], ["{line}"]),
-    ("operator 1", ["{op1}"], []),
-    ("card 2", ["2"], ["{line}"]),
-    ("operator 2", ["{op2}"], []),
-    ("card 3", ["3"], ["{line}"]),
-    ("operator 3", ["{op3}"], []),
-    ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
+STEPS = DEAL_TO_ITS_VERDICT + [
     ("card 1 again: refused", ["1"], []),
     ("OK", ["Return"], []),
     ("Tab to card 1, taken", ["Tab"], []),
@@ -227,71 +198,70 @@ def step(game, table, what, keys, expected):
 def run(program, standin, language, work):
     global TEXT
     TEXT = TEXTS[language]
-    signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(
-        Failure("the whole run took over %d s" % WHOLE_RUN_SECONDS)))
-    signal.alarm(WHOLE_RUN_SECONDS)
-    prefix = os.path.join(work, "prefix")
-    environment = wine_environment(work, prefix)
-    started = time.monotonic()
-    subprocess.run(["wine", "wineboot", "--init"], env=environment, check=True,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    subprocess.run(["wineserver", "-w"], env=environment, check=True)
-    shutil.copy(os.path.join(standin, "uiautomationcore.dll"),
-                os.path.join(prefix, "drive_c", "windows", "system32"))
-    print("Wine prefix with the stand-in made in %.1f s" % (time.monotonic() - started))
-    log_path = os.path.join(work, "uia.log")
-    environment["UIA_STANDIN_LOG"] = subprocess.run(
-        ["winepath", "-w", log_path], env=environment, capture_output=True, text=True,
-        check=True).stdout.strip()
-    # Wine takes the program's language from the locale it is given.
-    environment["LC_ALL"] = {"en": "C.UTF-8", "de": "de_DE.UTF-8"}[language]
-    log = Log(log_path)
-    game = Game(program, standin, environment, log)
+    game = environment = None
     try:
-        subprocess.run(["xdotool", "windowfocus", "--sync", game.window], env=environment)
-        table = Table(game)
-        operators = None
-        values = card_values(TEXT)
-        for what, keys, expected in STEPS:
-            if operators:
-                keys = [k.format(op1=OPERATOR_KEYS[operators[0]], op2=OPERATOR_KEYS[operators[1]],
-                                 op3=OPERATOR_KEYS[operators[2]]) for k in keys]
-            mark, shown = step(game, table, what, keys, expected)
-            if operators is None:
-                check(all(name in values for name in shown["names"]),
-                      "the cards are not named in %s: %r" % (language, shown["names"]))
-                operators = choose_operators([values[name] for name in shown["names"]])
-            if what.startswith("card 1 again"):
-                boxes = wait_for(lambda: [w for w in game.windows() if w != game.window],
-                                 "the message box")
-                # The box is the window on top, whose tree a screen reader reads.
-                box = game.tree()
-                check(("Text", TEXT["clicked"]) in [(kind, name) for _, kind, name in box.values()],
-                      "the message box does not read %r: %r" % (TEXT["clicked"], box))
-                print("%-43s -> %s" % ("  the message box reads", TEXT["clicked"]))
-                subprocess.run(["xdotool", "windowfocus", boxes[0]], env=environment)
-            elif what == "OK":
-                wait_for(lambda: game.windows() == [game.window], "the message box to close")
-                subprocess.run(["xdotool", "windowfocus", "--sync", game.window], env=environment)
-            elif what.startswith("Tab to card 1"):
-                focused = [r[2:] for r in log.since(mark, "event") if r[1] == "FocusChanged"]
-                check(focused[-1:] == [["Button", "Form1.table.Picture3_1",
-                                        table.shown()["names"][0]]]
-                      and focused[-1][2].endswith(TEXT["taken"]),
-                      "the focus reached %r" % focused)
-                print("%-43s -> %s" % ("  the focused card", focused[-1][2]))
-            elif what.startswith("New Game, card 1 focused"):
-                renamed = [r[5] for r in log.since(mark, "property")
-                           if r[1] == "Name" and r[3] == "Form1.table.Picture3_1"]
-                check(renamed[-1:] == [shown["names"][0]],
-                      "the focused card's new name was handed on as %r" % renamed)
-                print("%-43s -> %s" % ("  the focused card's new name", renamed[-1]))
-        check_tree(table)
-        print("UI Automation was handed all it should, in %s" % language)
+        with time_limit(WHOLE_RUN_SECONDS):
+            prefix = os.path.join(work, "prefix")
+            environment = wine_environment(work, prefix)
+            started = time.monotonic()
+            subprocess.run(["wine", "wineboot", "--init"], env=environment, check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            subprocess.run(["wineserver", "-w"], env=environment, check=True)
+            shutil.copy(os.path.join(standin, "uiautomationcore.dll"),
+                        os.path.join(prefix, "drive_c", "windows", "system32"))
+            print("Wine prefix with the stand-in made in %.1f s" % (time.monotonic() - started))
+            log_path = os.path.join(work, "uia.log")
+            environment["UIA_STANDIN_LOG"] = subprocess.run(
+                ["winepath", "-w", log_path], env=environment, capture_output=True, text=True,
+                check=True).stdout.strip()
+            # Wine takes the program's language from the locale it is given.
+            environment["LC_ALL"] = {"en": "C.UTF-8", "de": "de_DE.UTF-8"}[language]
+            log = Log(log_path)
+            game = Game(program, standin, environment, log)
+            subprocess.run(["xdotool", "windowfocus", "--sync", game.window], env=environment)
+            table = Table(game)
+            operators = None
+            values = card_values(TEXT)
+            for what, keys, expected in STEPS:
+                keys = with_operator_keys(keys, operators)
+                mark, shown = step(game, table, what, keys, expected)
+                if operators is None:
+                    check(all(name in values for name in shown["names"]),
+                          "the cards are not named in %s: %r" % (language, shown["names"]))
+                    operators = choose_operators([values[name] for name in shown["names"]])
+                if what.startswith("card 1 again"):
+                    boxes = wait_for(lambda: [w for w in game.windows() if w != game.window],
+                                     "the message box")
+                    # The box is the window on top, whose tree a screen reader reads.
+                    box = game.tree()
+                    check(("Text", TEXT["clicked"])
+                          in [(kind, name) for _, kind, name in box.values()],
+                          "the message box does not read %r: %r" % (TEXT["clicked"], box))
+                    print("%-43s -> %s" % ("  the message box reads", TEXT["clicked"]))
+                    subprocess.run(["xdotool", "windowfocus", boxes[0]], env=environment)
+                elif what == "OK":
+                    wait_for(lambda: game.windows() == [game.window], "the message box to close")
+                    subprocess.run(["xdotool", "windowfocus", "--sync", game.window],
+                                   env=environment)
+                elif what.startswith("Tab to card 1"):
+                    focused = [r[2:] for r in log.since(mark, "event") if r[1] == "FocusChanged"]
+                    check(focused[-1:] == [["Button", "Form1.table.Picture3_1",
+                                            table.shown()["names"][0]]]
+                          and focused[-1][2].endswith(TEXT["taken"]),
+                          "the focus reached %r" % focused)
+                    print("%-43s -> %s" % ("  the focused card", focused[-1][2]))
+                elif what.startswith("New Game, card 1 focused"):
+                    renamed = [r[5] for r in log.since(mark, "property")
+                               if r[1] == "Name" and r[3] == "Form1.table.Picture3_1"]
+                    check(renamed[-1:] == [shown["names"][0]],
+                          "the focused card's new name was handed on as %r" % renamed)
+                    print("%-43s -> %s" % ("  the focused card's new name", renamed[-1]))
+            check_tree(table)
+            print("UI Automation was handed all it should, in %s" % language)
     finally:
-        signal.alarm(0)
-        game.close()
-        subprocess.run(["wineserver", "-k"], env=environment)
+        if game:
+            game.close()
+            subprocess.run(["wineserver", "-k"], env=environment)
 
 
 def check_tree(table):
