@@ -616,7 +616,13 @@ void CardSheetTest::iconSizes_data()
 void CardSheetTest::iconSizes()
 {
     QFETCH(int, size);
-    QVERIFY(QIcon(QStringLiteral(":/merovant.ico")).availableSizes().contains(QSize(size, size)));
+    const QIcon file(QStringLiteral(":/merovant.ico"));
+    QVERIFY(file.availableSizes().contains(QSize(size, size)));
+    // The window reads its icon only when asked, and then shows the file's.
+    GameTable table;
+    const QIcon window = table.form.windowIcon();
+    QCOMPARE(window.availableSizes(), file.availableSizes());
+    QCOMPARE(window.pixmap(size).toImage(), file.pixmap(size).toImage());
 
     const QImage image = iconImage(size);
     QVERIFY(!image.isNull());

@@ -11,6 +11,7 @@
 #include "game/CardSheet.h"
 #include "game/Counter.h"
 #include "game/Deal.h"
+#include "game/DeferredIcon.h"
 #include "game/Design.h"
 #include "game/PictureClip.h"
 #include "platform/Platform.h"
@@ -81,7 +82,7 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(AppInfo::title);
-    setWindowIcon(QIcon(QStringLiteral(":/merovant.ico")));
+    setWindowIcon(deferredIcon(QStringLiteral(":/merovant.ico")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
