@@ -69,9 +69,9 @@ fi
 size() { du -k "$1" | awk -v name="$(basename "$1")" '{ printf "  %-40s %6.1f MB\n", name, $1 / 1024 }'; }
 echo "== Figures"
 size "$build/bin/merovant.exe"
-if [ -f "$build/bin/bare_window.exe" ]; then
-    size "$build/bin/bare_window.exe"
-    awk -v a="$(stat -c %s "$build/bin/merovant.exe")" -v b="$(stat -c %s "$build/bin/bare_window.exe")" \
+if [ -f "$build/tests/bare_window.exe" ]; then
+    size "$build/tests/bare_window.exe"
+    awk -v a="$(stat -c %s "$build/bin/merovant.exe")" -v b="$(stat -c %s "$build/tests/bare_window.exe")" \
         'BEGIN { printf "  merovant.exe beside a bare Qt window: %.1f MB more, size ratio %.3f\n", (a - b) / 1048576, a / b }'
 fi
 for file in "$build"/package/*.exe "$build"/package/*.zip; do
@@ -84,7 +84,7 @@ if $check; then
     no_home=$(mktemp -d)
     cp "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe"
     tests/windows/first_paint.sh build/bin/grab_window "${MEROVANT_PAINT_ROUNDS:-5}" \
-        "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe" "$build/bin/bare_window.exe"
+        "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe" "$build/tests/bare_window.exe"
     rm -rf "$no_home"
     # Start to first paint, seen from outside: under Wine beside Linux. A
     # figure to watch, not a claim about Windows.
