@@ -53,6 +53,7 @@ first_paint() {
     wine "$1" >/dev/null 2>&1 &
     program_pid=$!
     for _ in $(seq 1500); do
+        kill -0 "$program_pid" 2>/dev/null || break
         window=$(xdotool search --onlyvisible --name '^(Merovant|Bare window)$' 2>/dev/null | head -n 1)
         if [ -n "$window" ]; then
             grab=$("$grab_window" --find 80ffff "$window" 2>/dev/null)
