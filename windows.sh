@@ -55,10 +55,23 @@ fi
 size() { du -k "$1" | awk -v name="$(basename "$1")" '{ printf "  %-40s %6.1f MB\n", name, $1 / 1024 }'; }
 echo "== Figures"
 size "$build/bin/merovant.exe"
+if [ -f "$build/tests/bare_window.exe" ]; then
+    size "$build/tests/bare_window.exe"
+    awk -v a="$(stat -c %s "$build/bin/merovant.exe")" -v b="$(stat -c %s "$build/tests/bare_window.exe")" \
+        'BEGIN { printf "  merovant.exe beside a bare Qt window: %.1f MB more, size ratio %.3f\n", (a - b) / 1048576, a / b }'
+fi
 for file in "$build"/package/*.exe "$build"/package/*.zip; do
     size "$file"
 done
 if $check; then
+    # In one Wine prefix, in turn: what the game adds to Qt's own start, and
+    # of that what the shell's opening of the home page takes (a copy with
+    # no home page beside it skips the call).
+    no_home=$(mktemp -d)
+    cp "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe"
+    tests/windows/first_paint.sh build/bin/grab_window "${MEROVANT_PAINT_ROUNDS:-5}" \
+        "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe" "$build/tests/bare_window.exe"
+    rm -rf "$no_home"
     # Start to first paint, seen from outside: under Wine beside Linux. A
     # figure to watch, not a claim about Windows.
     for program in "$build/bin/merovant.exe" build/bin/merovant; do

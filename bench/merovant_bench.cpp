@@ -4,10 +4,13 @@
 
 // Figures for start-up (time to the first paint and the child's peak
 // memory), New Game and the Answer search, with the floor that each is
-// measured against:
-//   build/bin/merovant_bench
+// measured against: for start-up a window of the same controls with text
+// alone, offscreen and on an X server of the bench's own, at scale 1 and 2.
+//   build/bin/merovant_bench [--startup-only | --no-startup] [--rounds=N]
 #include "ChainWalk.h"
+#include "TextAnchor.h"
 #include "game/Form1.h"
+#include "platform/DesktopPlatform.h"
 #include "platform/FakePlatform.h"
 #include "platform/Translations.h"
 #include "solver/AnswerSearch.h"
@@ -20,13 +23,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,16 +65,27 @@ private:
     bool m_seen = false;
 };
 
+// The windows a child can show: "bare", "anchor", "merovant" (the game with
+// the fake platform, as the tests see it) and "real" (the game as the
+// program starts it, with the desktop platform, which opens the home page).
 int runChild(int argc, char *argv[], const char *which)
 {
     QApplication app(argc, argv);
     FirstPaint firstPaint;
-    FakePlatform platform;
+    FakePlatform fake;
+    std::unique_ptr<DesktopPlatform> desktop;
     std::unique_ptr<QMainWindow> window;
-    if (std::strcmp(which, "merovant") == 0) {
+    if (std::strcmp(which, "merovant") == 0 || std::strcmp(which, "real") == 0) {
         // As the program starts: in the language of the environment.
         Translations::install();
-        window = std::make_unique<Form1>(platform);
+        Platform *platform = &fake;
+        if (std::strcmp(which, "real") == 0) {
+            desktop = std::make_unique<DesktopPlatform>();
+            platform = desktop.get();
+        }
+        window = std::make_unique<Form1>(*platform);
+    } else if (std::strcmp(which, "anchor") == 0) {
+        window = std::make_unique<TextAnchor>();
     } else {
         window = std::make_unique<QMainWindow>();
         auto *client = new QWidget;
@@ -86,7 +103,22 @@ struct ChildRun
     long peakKilobytes = 0; // the child's largest resident set
 };
 
-ChildRun runToFirstPaint(const char *which)
+// The environment with `changes` ("NAME=value") set over it.
+std::vector<std::string> environmentWith(const std::vector<std::string> &changes)
+{
+    std::vector<std::string> result;
+    for (char **entry = environ; *entry; ++entry) {
+        const std::string_view line(*entry);
+        const auto name = line.substr(0, line.find('=') + 1);
+        if (std::none_of(changes.begin(), changes.end(),
+                         [&name](const std::string &c) { return c.rfind(name, 0) == 0; }))
+            result.emplace_back(line);
+    }
+    result.insert(result.end(), changes.begin(), changes.end());
+    return result;
+}
+
+ChildRun runToFirstPaint(const char *which, std::vector<std::string> environment)
 {
     ChildRun run;
     int out[2];
@@ -100,9 +132,13 @@ ChildRun runToFirstPaint(const char *which)
     std::string child = "--child";
     std::string name = which;
     char *args[] = {self.data(), child.data(), name.data(), nullptr};
+    std::vector<char *> env;
+    for (std::string &entry : environment)
+        env.push_back(entry.data());
+    env.push_back(nullptr);
     const auto start = Clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, args, environ);
+    const int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, args, env.data());
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     char line[64] = {};
@@ -118,28 +154,146 @@ ChildRun runToFirstPaint(const char *which)
     return run;
 }
 
-void BM_StartUpToFirstPaint(benchmark::State &state, const char *which)
+// An X server of the bench's own, with a stand-in xdg-open that only exits,
+// so that the real platform's home page costs what starting an opener costs
+// and no browser comes up.
+class PrivateDisplay
 {
-    long peak = 0;
-    for (auto _ : state) {
-        const ChildRun run = runToFirstPaint(which);
-        if (run.seconds < 0) {
-            state.SkipWithError("the child did not paint");
-            break;
+public:
+    PrivateDisplay()
+    {
+        char dir[] = "/tmp/merovant-bench-XXXXXX";
+        if (!mkdtemp(dir))
+            return;
+        m_dir = dir;
+        const std::string opener = m_dir + "/xdg-open";
+        if (FILE *file = std::fopen(opener.c_str(), "w")) {
+            std::fputs("#!/bin/sh\nexit 0\n", file);
+            std::fclose(file);
+            chmod(opener.c_str(), 0755);
         }
-        state.SetIterationTime(run.seconds);
-        peak = std::max(peak, run.peakKilobytes);
+        int display[2];
+        if (pipe(display) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addclose(&actions, display[0]);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        std::string fd = std::to_string(display[1]);
+        std::vector<std::string> words = {"Xvfb", "-displayfd",  fd,          "-screen",
+                                          "0",    "1024x768x24", "-nolisten", "tcp"};
+        std::vector<char *> args;
+        for (std::string &word : words)
+            args.push_back(word.data());
+        args.push_back(nullptr);
+        const bool started =
+            posix_spawnp(&m_server, "Xvfb", &actions, nullptr, args.data(), environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(display[1]);
+        // The server writes the number, then a newline, once it listens; the
+        // pipe stays open until both are read, as a closed one would end it.
+        std::string number;
+        char digit = 0;
+        while (started && read(display[0], &digit, 1) == 1 && digit != '\n')
+            number += digit;
+        close(display[0]);
+        if (!number.empty())
+            m_display = ":" + number;
     }
-    state.counters["peak_kB"] = double(peak);
+    ~PrivateDisplay()
+    {
+        if (m_server > 0) {
+            kill(m_server, SIGTERM);
+            waitpid(m_server, nullptr, 0);
+        }
+        if (!m_dir.empty()) {
+            std::remove((m_dir + "/xdg-open").c_str());
+            rmdir(m_dir.c_str());
+        }
+    }
+    bool ready() const { return !m_display.empty(); }
+    std::vector<std::string> environment() const
+    {
+        const char *path = std::getenv("PATH");
+        return {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + m_display,
+                "PATH=" + m_dir + ":" + (path ? path : "/usr/bin:/bin")};
+    }
+
+private:
+    std::string m_dir;
+    std::string m_display;
+    pid_t m_server = 0;
+};
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
-BENCHMARK_CAPTURE(BM_StartUpToFirstPaint, bare, "bare")
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
-BENCHMARK_CAPTURE(BM_StartUpToFirstPaint, merovant, "merovant")
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
+
+struct Figures
+{
+    std::vector<double> milliseconds;
+    std::vector<double> megabytes;
+};
+
+// One setting: the anchor and the game (and the bare window, when asked),
+// round after round, each round in a turned order so that neither always
+// follows the other. Prints the medians and the game's ratios to the anchor.
+void compareStartUp(const char *title, const std::vector<std::string> &environment,
+                    const char *game, bool withBare, int rounds, double timeTarget,
+                    double memoryTarget)
+{
+    std::vector<const char *> children{"anchor", game};
+    if (withBare)
+        children.insert(children.begin(), "bare");
+    std::map<std::string, Figures> figures;
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            const char *which = children[(i + std::size_t(round)) % children.size()];
+            const ChildRun run = runToFirstPaint(which, environmentWith(environment));
+            if (run.seconds < 0) {
+                std::printf("  %s: the %s window did not paint\n", title, which);
+                return;
+            }
+            figures[which].milliseconds.push_back(run.seconds * 1e3);
+            figures[which].megabytes.push_back(double(run.peakKilobytes) / 1024);
+        }
+    std::printf("  %-28s:", title);
+    for (const char *which : children)
+        std::printf(" %s %.1f ms %.1f MB;", which, median(figures[which].milliseconds),
+                    median(figures[which].megabytes));
+    const double time = median(figures[game].milliseconds) / median(figures["anchor"].milliseconds);
+    const double memory = median(figures[game].megabytes) / median(figures["anchor"].megabytes);
+    std::printf(" ratio to the anchor: time %.2f (at most %.2f), memory %.2f (at most %.2f)\n",
+                time, timeTarget, memory, memoryTarget);
+    std::fflush(stdout);
+}
+
+void measureStartUp(int rounds)
+{
+    std::printf("Start-up to the first paint and peak memory, medians of %d rounds:\n", rounds);
+    const std::vector<std::string> offscreen{"QT_QPA_PLATFORM=offscreen"};
+    const std::string scale2 = "QT_SCALE_FACTOR=2";
+    compareStartUp("offscreen, scale 1", offscreen, "merovant", true, rounds, 1.10, 1.05);
+    compareStartUp("offscreen, scale 2", {offscreen[0], scale2}, "merovant", false, rounds, 1.15,
+                   1.08);
+    PrivateDisplay display;
+    if (!display.ready()) {
+        std::printf("  Xvfb: not started, skipped\n");
+        return;
+    }
+    auto onDisplay = display.environment();
+    compareStartUp("Xvfb, scale 1", onDisplay, "merovant", false, rounds, 1.10, 1.05);
+    compareStartUp("Xvfb, real platform, scale 1", onDisplay, "real", false, rounds, 1.15, 1.05);
+    onDisplay.push_back(scale2);
+    compareStartUp("Xvfb, scale 2", onDisplay, "merovant", false, rounds, 1.15, 1.08);
+    compareStartUp("Xvfb, real platform, scale 2", onDisplay, "real", false, rounds, 1.15, 1.08);
+}
 
 // What start-up spends on the language: nothing for English, loading the
 // program's and Qt's translations otherwise.
@@ -242,8 +396,7 @@ void BM_FloorAllDeals(benchmark::State &state)
 }
 BENCHMARK(BM_FloorAllDeals)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration in nanoseconds, and the start-up
-// children's peak memory, for the summary.
+// Keeps each benchmark's time per iteration in nanoseconds for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -252,13 +405,10 @@ public:
         for (const Run &run : runs) {
             nanoseconds[run.benchmark_name()] =
                 run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            if (const auto peak = run.counters.find("peak_kB"); peak != run.counters.end())
-                peakKilobytes[run.benchmark_name()] = peak->second.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> nanoseconds;
-    std::map<std::string, double> peakKilobytes;
 };
 
 double find(const std::map<std::string, double> &figures, const std::string &prefix)
@@ -277,30 +427,48 @@ double find(const SummaryReporter &reporter, const std::string &prefix)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return runChild(argc, argv, argv[2]);
 
+    // Our own options, taken out before the benchmark library sees the rest.
+    int rounds = 25;
+    bool startUpOnly = false;
+    bool startUp = true;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option(argv[i]);
+        if (option == "--startup-only")
+            startUpOnly = true;
+        else if (option == "--no-startup")
+            startUp = false;
+        else if (option.rfind("--rounds=", 0) == 0)
+            rounds = std::max(1, std::atoi(argv[i] + 9));
+        else if (option == "--help") {
+            std::printf("merovant_bench [--startup-only | --no-startup] [--rounds=N] "
+                        "[benchmark options]\n"
+                        "  start-up: the game against the text anchor, offscreen and on a\n"
+                        "  private Xvfb, at scale 1 and 2, N interleaved rounds (25)\n");
+            return 0;
+        } else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
     self = argv[0];
+    if (startUp)
+        measureStartUp(rounds);
+    if (startUpOnly)
+        return 0;
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const double bare = find(reporter, "BM_StartUpToFirstPaint/bare");
-    const double merovant = find(reporter, "BM_StartUpToFirstPaint/merovant");
     const double sweep = find(reporter, "BM_SweepAllDeals");
     const double floor = find(reporter, "BM_FloorAllDeals");
     std::printf("\nSummary\n");
-    if (bare > 0 && merovant > 0)
-        std::printf("  start-up to first paint: %.1f ms, bare window %.1f ms, ratio %.2f\n",
-                    merovant / 1e6, bare / 1e6, merovant / bare);
-    const double bareKb = find(reporter.peakKilobytes, "BM_StartUpToFirstPaint/bare");
-    const double merovantKb = find(reporter.peakKilobytes, "BM_StartUpToFirstPaint/merovant");
-    if (bareKb > 0 && merovantKb > 0)
-        std::printf("  start-up peak memory: %.0f kB, bare window %.0f kB, ratio %.2f\n",
-                    merovantKb, bareKb, merovantKb / bareKb);
     if (const double newGame = find(reporter, "BM_NewGame"); newGame > 0)
         std::printf("  New Game: %.2f us\n", newGame / 1e3);
     if (const double answer = find(reporter, "BM_AnswerOneDeal"); answer > 0)

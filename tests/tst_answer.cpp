@@ -208,7 +208,7 @@ void AnswerTest::leavesThePlayersStateAlone()
     table.deal(1, 2, 3, 4);
     table.play("2 * 4 +");
     const RoundState before = table.state();
-    std::array<const QPixmap *, 4> faces{};
+    std::array<const QImage *, 4> faces{};
     for (int index = 1; index <= 4; ++index)
         faces[index - 1] = table.card(index)->picture();
 

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
@@ -501,8 +502,8 @@ void CardSheetTest::pictureClipCells()
     QFETCH(int, rank);
     QFETCH(int, suit);
     QFETCH(int, scale);
-    const PictureClip clip(QPixmap(CardSheet::resource(scale)), 4, 13);
-    const QImage picture = clip.graphicCell(cell).toImage().convertToFormat(QImage::Format_RGB32);
+    const PictureClip clip(QImage(CardSheet::resource(scale)), 4, 13);
+    const QImage picture = clip.graphicCell(cell).convertToFormat(QImage::Format_RGB32);
     const QString difference = firstDifference(picture, faceImage(rank, Suit(suit), scale));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
@@ -518,7 +519,7 @@ void CardSheetTest::gridEndsAtTheSheetEdge_data()
 void CardSheetTest::gridEndsAtTheSheetEdge()
 {
     QFETCH(int, scale);
-    const PictureClip clip(QPixmap(CardSheet::resource(scale)), 4, 13);
+    const PictureClip clip(QImage(CardSheet::resource(scale)), 4, 13);
     QCOMPARE(clip.cellWidth(), 71 * scale);
     QCOMPARE(clip.cellHeight(), 96 * scale);
     QCOMPARE(clip.cellRect(12).right(), 923 * scale - 1);
@@ -573,13 +574,13 @@ void CardSheetTest::cardBoxesShowTheFacesOfTheirScreen()
     GameTable table;
     table.deal(1, 7, 10, 12);
     CardBox *cardBox = table.card(box);
-    const QPixmap *picture = cardBox->picture();
+    const QImage *picture = cardBox->picture();
     QVERIFY(picture);
     QCOMPARE(picture->devicePixelRatio(), qreal(scale));
     QCOMPARE(picture->deviceIndependentSize(), QSizeF(71, 96));
     const QImage face = faceImage(rank, Suit::Spades, scale);
     const QString difference =
-        firstDifference(picture->toImage().convertToFormat(QImage::Format_RGB32), face);
+        firstDifference(picture->convertToFormat(QImage::Format_RGB32), face);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 
     const QImage shown = cardBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -589,6 +590,19 @@ void CardSheetTest::cardBoxesShowTheFacesOfTheirScreen()
     QCOMPARE(firstDifference(shown.copy(clientPixels),
                              face.copy(0, 0, clientPixels.width(), clientPixels.height())),
              QString());
+
+    // The 8-bit face drawn as it is shows what a 32-bit pixmap copy of its
+    // cell, the route the window once took, shows over the same box.
+    // Spades are the sheet's first row.
+    QPixmap copied = QPixmap(CardSheet::resource(scale))
+                         .copy(71 * scale * (rank - 1), 0, 71 * scale, 96 * scale);
+    copied.setDevicePixelRatio(scale);
+    QImage overPainted = shown;
+    QPainter painter(&overPainted);
+    painter.setClipRect(client);
+    painter.drawPixmap(client.topLeft(), copied);
+    painter.end();
+    QCOMPARE(firstDifference(shown, overPainted), QString());
 }
 
 void CardSheetTest::iconSizes_data()
@@ -602,7 +616,13 @@ void CardSheetTest::iconSizes_data()
 void CardSheetTest::iconSizes()
 {
     QFETCH(int, size);
-    QVERIFY(QIcon(QStringLiteral(":/merovant.ico")).availableSizes().contains(QSize(size, size)));
+    const QIcon file(QStringLiteral(":/merovant.ico"));
+    QVERIFY(file.availableSizes().contains(QSize(size, size)));
+    // The window reads its icon only when asked, and then shows the file's.
+    GameTable table;
+    const QIcon window = table.form.windowIcon();
+    QCOMPARE(window.availableSizes(), file.availableSizes());
+    QCOMPARE(window.pixmap(size).toImage(), file.pixmap(size).toImage());
 
     const QImage image = iconImage(size);
     QVERIFY(!image.isNull());

@@ -352,7 +352,7 @@ void Form1Test::newGameIsRefusedWhileADealIsOpen()
 {
     GameTable table;
     table.deal(4, 6, 1, 13);
-    std::array<const QPixmap *, 4> faces{};
+    std::array<const QImage *, 4> faces{};
     for (int index = 1; index <= 4; ++index)
         faces[index - 1] = table.card(index)->picture();
 
@@ -426,12 +426,17 @@ void Form1Test::showsTheFaceOfEachValueAndSuit()
 void Form1Test::cardPicturesAreTheSheetsCells()
 {
     GameTable table;
-    const PictureClip sheet(QPixmap(QStringLiteral(":/cards.bmp")), 4, 13);
+    const PictureClip sheet(QImage(QStringLiteral(":/cards.bmp")), 4, 13);
+    const QImage &stored = table.state().cardSheet;
     for (int r = 0; r <= 12; ++r)
         for (int suit = 0; suit < 4; ++suit) {
-            const QImage face = table.state().cardPic[r][suit].toImage();
+            const QImage &face = table.state().cardPic[r][suit];
             QCOMPARE(face.size(), QSize(71, 96));
-            QCOMPARE(face, sheet.graphicCell(13 * suit + r).toImage());
+            QCOMPARE(face, sheet.graphicCell(13 * suit + r));
+            // A window onto the sheet kept as stored, not a copy of its pixels.
+            QCOMPARE(face.format(), QImage::Format_Indexed8);
+            QCOMPARE(face.constBits(),
+                     stored.constBits() + 96 * suit * stored.bytesPerLine() + 71 * r);
         }
 }
 
@@ -457,7 +462,7 @@ void Form1Test::dealsSpreadValuesAndSuitsExactly()
             QVERIFY(value >= 1 && value <= 13);
             ++values[value];
             const auto &faces = s.cardPic[value - 1];
-            const auto shown = std::find_if(faces.begin(), faces.end(), [&](const QPixmap &face) {
+            const auto shown = std::find_if(faces.begin(), faces.end(), [&](const QImage &face) {
                 return &face == table.card(index)->picture();
             });
             QVERIFY(shown != faces.end());
@@ -500,7 +505,7 @@ void Form1Test::cardBoxShowsItsFaceInsideASunkenBorder()
     const QImage empty = box->grab().toImage();
     table.deal(13, 1, 1, 1);
     const QImage dealt = box->grab().toImage();
-    const QImage face = box->picture()->toImage();
+    const QImage face = *box->picture();
     const QRect inside = box->contentsRect();
     QVERIFY(face.width() > inside.width() && face.height() > inside.height());
 

@@ -6,9 +6,11 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +38,7 @@ class PlatformTest : public QObject
 private slots:
     void drawsAreBelowOneAtSinglePrecision();
     void reseedsDifferWithinTheSameSecond();
+    void opensAnExistingHomePage_data();
     void opensAnExistingHomePage();
     void skipsAMissingHomePage();
     void messageBoxHasTitleTextAndOneOkButton();
@@ -73,16 +76,48 @@ void PlatformTest::reseedsDifferWithinTheSameSecond()
     QVERIFY(first != second);
 }
 
+void PlatformTest::opensAnExistingHomePage_data()
+{
+    QTest::addColumn<bool>("onPath"); // a stand-in xdg-open that records its argument
+    QTest::addColumn<bool>("snap");
+    QTest::addColumn<bool>("spawned"); // else Qt's opener got the page
+
+    QTest::newRow("xdg-open on PATH: started by itself") << true << false << true;
+    QTest::newRow("no xdg-open: Qt's opener") << false << false << false;
+    QTest::newRow("in a Snap: Qt's portal") << true << true << false;
+}
+
 void PlatformTest::opensAnExistingHomePage()
 {
 #ifdef Q_OS_WIN
     QSKIP("Windows' shell opens the page, not Qt: the installer's check under Wine sees it");
 #endif
+    QFETCH(bool, onPath);
+    QFETCH(bool, snap);
+    QFETCH(bool, spawned);
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("index.html"));
     QFile file(page);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
+    const QString opened = dir.filePath(QStringLiteral("opened"));
+    QFile standIn(dir.filePath(QStringLiteral("bin/xdg-open")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("bin")));
+    if (onPath) {
+        QVERIFY(standIn.open(QIODevice::WriteOnly));
+        standIn.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >\"" + opened.toUtf8() + "\"\n");
+        standIn.close();
+        standIn.setPermissions(standIn.permissions() | QFileDevice::ExeOwner);
+    }
+    const QByteArray path = qgetenv("PATH");
+    // Only the stand-in: the desktop's own opener must never start here.
+    qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))));
+    if (snap)
+        qputenv("SNAP", "/snap/merovant/1");
+    const auto restore = qScopeGuard([&path] {
+        qputenv("PATH", path);
+        qunsetenv("SNAP");
+    });
 
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
@@ -90,7 +125,18 @@ void PlatformTest::opensAnExistingHomePage()
     platform.shellOpen(nullptr, QStringLiteral("Open"), QUrl::fromLocalFile(page).toString(),
                        dir.path());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(recorder.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+    if (spawned) {
+        QVERIFY(recorder.opened.isEmpty());
+        const auto read = [&opened] {
+            QFile record(opened);
+            return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray();
+        };
+        QTRY_COMPARE(read(), QUrl::fromLocalFile(page).toEncoded() + '\n');
+    } else {
+        QCOMPARE(recorder.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QTest::qWait(100); // time for a stray opener to write
+        QVERIFY(!QFile::exists(opened));
+    }
 }
 
 // A page that is not there is not handed to the browser, which would only

@@ -93,7 +93,7 @@ struct Snapshot
 {
     RoundState state; // without the pictures, which never change after start-up
     std::array<QString, 9> labels;
-    std::array<const QPixmap *, 4> faces{};
+    std::array<const QImage *, 4> faces{};
     qsizetype messages = 0;
     bool aboutOpen = false;
 

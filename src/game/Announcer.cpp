@@ -104,6 +104,9 @@ QString Announcer::lastSaid() const
 QString Announcer::spoken(const QString &line)
 {
     // "(( a op b) op c) op d=24", the only text with "=" on the result line.
+    // Any other is read as it is, without building the expression.
+    if (!line.contains(QLatin1Char('=')))
+        return line.trimmed();
     static const QRegularExpression answer(
         QStringLiteral(R"(^\(\( (\d+)([-+*/]) (\d+)\)([-+*/]) (\d+)\)([-+*/]) (\d+)=(\d+)$)"));
     const QRegularExpressionMatch match = answer.match(line);

@@ -67,7 +67,7 @@ CardBox::CardBox(QWidget *parent) : QFrame(parent)
     setAccessibleName(m_name);
 }
 
-void CardBox::setFace(const QPixmap *picture, const QString &name)
+void CardBox::setFace(const QImage *picture, const QString &name)
 {
     m_name = name;
     setTaken(false);
@@ -99,7 +99,7 @@ void CardBox::paintEvent(QPaintEvent *event)
         // A face is a few pixels larger than the box; its right and bottom
         // edges are cut off rather than scaled.
         painter.setClipRect(contentsRect());
-        painter.drawPixmap(contentsRect().topLeft(), *m_picture);
+        painter.drawImage(contentsRect().topLeft(), *m_picture);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -6,7 +6,7 @@
 
 #include <QFrame>
 
-class QPixmap;
+class QImage;
 
 // A sunken box that shows one card face at its upper-left corner, at its
 // natural size, and reports clicks, from the mouse, from Space or Enter when
@@ -22,14 +22,14 @@ public:
     explicit CardBox(QWidget *parent = nullptr);
 
     // A new face is a card not yet taken.
-    void setFace(const QPixmap *picture, const QString &name);
+    void setFace(const QImage *picture, const QString &name);
     // A taken card says so in its name: "Seven of hearts, taken".
     void setTaken(bool taken);
     QString cardName() const { return m_name; }
     // True while the box, having the focus, tells assistive technology of
     // its new name on Windows.
     bool isRenaming() const { return m_renaming; }
-    const QPixmap *picture() const { return m_picture; }
+    const QImage *picture() const { return m_picture; }
 
 public slots:
     void click();
@@ -45,7 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    const QPixmap *m_picture = nullptr;
+    const QImage *m_picture = nullptr;
     QString m_name;
     bool m_pressed = false;
     bool m_renaming = false;

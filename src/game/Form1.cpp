@@ -11,6 +11,7 @@
 #include "game/CardSheet.h"
 #include "game/Counter.h"
 #include "game/Deal.h"
+#include "game/DeferredIcon.h"
 #include "game/Design.h"
 #include "game/PictureClip.h"
 #include "platform/Platform.h"
@@ -81,7 +82,7 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(AppInfo::title);
-    setWindowIcon(QIcon(QStringLiteral(":/merovant.ico")));
+    setWindowIcon(deferredIcon(QStringLiteral(":/merovant.ico")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -409,9 +410,11 @@ void Form1::Form_Load()
     Label9->setText(QStringLiteral("0"));
     // The sheet is cut once, here; a deal only hands these pictures out. On a
     // screen of high density the faces come from the sheet drawn at twice the
-    // pixels, shown at the same size; only that screen decodes it.
+    // pixels, shown at the same size; only that screen decodes it. The faces
+    // are windows onto the sheet's own pixels, not copies.
     const int scale = CardSheet::scaleFor(*this);
-    const PictureClip PictureClip1(QPixmap(CardSheet::resource(scale)), 4, 13);
+    s.cardSheet = QImage(CardSheet::resource(scale));
+    const PictureClip PictureClip1(s.cardSheet, 4, 13);
     for (int r = 0; r <= 12; ++r)
         for (int suit = 0; suit < 4; ++suit) {
             s.cardPic[r][suit] = PictureClip1.graphicCell(r + 13 * suit);

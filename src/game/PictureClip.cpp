@@ -4,7 +4,7 @@
 
 #include "game/PictureClip.h"
 
-PictureClip::PictureClip(const QPixmap &sheet, int rows, int cols)
+PictureClip::PictureClip(const QImage &sheet, int rows, int cols)
     : m_sheet(sheet), m_rows(rows), m_cols(cols)
 {}
 
@@ -14,9 +14,19 @@ QRect PictureClip::cellRect(int cell) const
             cellHeight()};
 }
 
-QPixmap PictureClip::graphicCell(int cell) const
+QImage PictureClip::graphicCell(int cell) const
 {
-    if (cell < 0 || cell >= m_rows * m_cols)
+    if (cell < 0 || cell >= m_rows * m_cols || m_sheet.isNull())
         return {};
-    return m_sheet.copy(cellRect(cell));
+    const QRect rect = cellRect(cell);
+    if (m_sheet.depth() < 8) // a cell need not start on a whole byte
+        return m_sheet.copy(rect);
+    // A window onto the sheet: its first pixel and the sheet's row length.
+    // Built over const bits, it never writes through to the sheet.
+    const int bytesPerPixel = m_sheet.depth() / 8;
+    const uchar *first =
+        m_sheet.constBits() + rect.y() * m_sheet.bytesPerLine() + rect.x() * bytesPerPixel;
+    QImage picture(first, rect.width(), rect.height(), m_sheet.bytesPerLine(), m_sheet.format());
+    picture.setColorTable(m_sheet.colorTable());
+    return picture;
 }

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 #include <QtGlobal>
 
@@ -16,8 +16,11 @@
 // (Label9).
 struct RoundState
 {
+    // The card sheet as it is stored, 8 bits a pixel; the faces below share
+    // its pixels, so it is declared first and outlives them.
+    QImage cardSheet;
     // cardPic[r][s]: the face of value r + 1 in suit row s of the card sheet.
-    std::array<std::array<QPixmap, 4>, 13> cardPic;
+    std::array<std::array<QImage, 4>, 13> cardPic;
     qint16 card1 = 0; // value 1..13 of the card in Picture3(1); 0 before the first deal
     qint16 card2 = 0;
     qint16 card3 = 0;

@@ -48,6 +48,38 @@ void DesktopPlatform::shellOpen(QWidget *owner, const QString &operation, const 
                   folderFits ? folder.constData() : nullptr, SW_SHOWNORMAL);
 }
 #else
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <thread>
+
+extern char **environ;
+
+namespace {
+// Inside a Flatpak or Snap sandbox only the desktop portal can reach the
+// user's browser, and Qt speaks to it.
+bool sandboxed()
+{
+    return qEnvironmentVariableIsSet("SNAP") || QFileInfo::exists(QStringLiteral("/.flatpak-info"));
+}
+
+// Starts the desktop's opener on the address without copying the program:
+// posix_spawn starts the child vfork-like, sharing memory until it runs
+// xdg-open. A thread of its own waits for it, so no zombie is left and no
+// signal handler is needed. False when xdg-open cannot be started.
+bool spawnOpener(const QUrl &url)
+{
+    QByteArray program("xdg-open");
+    QByteArray address = url.toEncoded();
+    char *args[] = {program.data(), address.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, program.constData(), nullptr, nullptr, args, environ) != 0)
+        return false;
+    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+    return true;
+}
+} // namespace
+
 void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file, const QString &)
 {
     // The desktop has one verb for documents and addresses: open. A page that
@@ -55,7 +87,10 @@ void DesktopPlatform::shellOpen(QWidget *, const QString &, const QString &file,
     const QUrl url = QUrl::fromUserInput(file);
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
         return;
-    QDesktopServices::openUrl(url);
+    // Qt starts its openers with a fork of the whole program; it is kept for
+    // the portal and for desktops without xdg-open, where it knows others.
+    if (sandboxed() || !spawnOpener(url))
+        QDesktopServices::openUrl(url);
 }
 #endif
 
