@@ -72,12 +72,4 @@ if $check; then
     tests/windows/first_paint.sh build/bin/grab_window "${MEROVANT_PAINT_ROUNDS:-5}" \
         "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe" "$build/tests/bare_window.exe"
     rm -rf "$no_home"
-    # Start to first paint, seen from outside: under Wine beside Linux. A
-    # figure to watch, not a claim about Windows.
-    for program in "$build/bin/merovant.exe" build/bin/merovant; do
-        [ -f "$program" ] || continue
-        printf '  first paint, %-26s %s\n' "$(basename "$program"):" \
-            "$(tests/support/check_window.sh "$program" build/bin/grab_window |
-                sed -n 's/^first paint \(.*\) after the start$/\1/p')"
-    done
 fi

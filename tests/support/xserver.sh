@@ -4,15 +4,21 @@
 
 # Sourced by the checks that run the program on an X server of their own.
 
-# wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds,
-# for at most SECONDS (whole seconds). Fails when it never did; the last try
-# comes once the time is up, so a slow machine gets one more chance.
+# wait_until [--every STEP] SECONDS COMMAND...: runs COMMAND every STEP
+# seconds (0.05 unless told) until it succeeds, for at most SECONDS (whole
+# seconds). Fails when it never did; the last try comes once the time is
+# up, so a slow machine gets one more chance.
 wait_until() {
+    local every=0.05
+    if [ "$1" = --every ]; then
+        every=$2
+        shift 2
+    fi
     local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
     shift
     until "$@"; do
         [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
-        sleep 0.05
+        sleep "$every"
     done
 }
 

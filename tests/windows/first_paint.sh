@@ -36,34 +36,34 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
 start_xvfb "$work" || { cat "$work/xvfb.log"; exit 1; }
-mkdir -p "$work/bin"
-printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
+fake_opener "$work"
 export PATH="$work/bin:$PATH" WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
 wineserver -p
 
+# painted PID: whether the program's window shows its cyan, or the program
+# has ended, when there is nothing more to wait for.
+painted() {
+    local window
+    ended "$1" && return 0
+    window=$(xdotool search --onlyvisible --name '^(Merovant|Bare window)$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] && "$grab_window" --find 80ffff "$window" 2>/dev/null |
+        awk '$1 == "found" && $3 > 0 { ok = 1 } END { exit !ok }'
+}
+
 # first_paint PROGRAM: prints the milliseconds to its first paint, or
 # nothing when it does not paint within 30 s.
 first_paint() {
-    local started window grab
+    local started elapsed
     started=$(date +%s%N)
     wine "$1" >/dev/null 2>&1 &
     program_pid=$!
-    for _ in $(seq 1500); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        window=$(xdotool search --onlyvisible --name '^(Merovant|Bare window)$' 2>/dev/null | head -n 1)
-        if [ -n "$window" ]; then
-            grab=$("$grab_window" --find 80ffff "$window" 2>/dev/null)
-            if awk '$1 == "found" && $3 > 0 { ok = 1 } END { exit !ok }' <<<"$grab"; then
-                echo $((($(date +%s%N) - started) / 1000000))
-                break
-            fi
-        fi
-        sleep 0.01
-    done
+    if wait_until --every 0.01 30 painted "$program_pid"; then
+        elapsed=$((($(date +%s%N) - started) / 1000000))
+        ended "$program_pid" || echo "$elapsed"
+    fi
     stop "$program_pid"
     program_pid=
 }
