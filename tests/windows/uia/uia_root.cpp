@@ -30,8 +30,8 @@ int main()
     HWND window = nullptr;
     EnumWindows(findGame, reinterpret_cast<LPARAM>(&window));
     DWORD_PTR result = 0;
-    if (!window || !SendMessageTimeoutW(window, WM_GETOBJECT, 0, uiaRootObjectId,
-                                        SMTO_ABORTIFHUNG, 10000, &result))
+    if (!window || !SendMessageTimeoutW(window, WM_GETOBJECT, 0, uiaRootObjectId, SMTO_ABORTIFHUNG,
+                                        10000, &result))
         return 1;
     return 0;
 }

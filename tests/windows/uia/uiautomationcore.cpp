@@ -115,13 +115,13 @@ long controlTypeId(IRawElementProviderSimple *element)
 std::string controlType(IRawElementProviderSimple *element)
 {
     static const char *const names[] = {
-        "Button",      "Calendar", "CheckBox",    "ComboBox",    "Edit",       "Hyperlink",
-        "Image",       "ListItem", "List",        "Menu",        "MenuBar",    "MenuItem",
-        "ProgressBar", "RadioButton", "ScrollBar", "Slider",     "Spinner",    "StatusBar",
-        "Tab",         "TabItem",  "Text",        "ToolBar",     "ToolTip",    "Tree",
-        "TreeItem",    "Custom",   "Group",       "Thumb",       "DataGrid",   "DataItem",
-        "Document",    "SplitButton", "Window",   "Pane",        "Header",     "HeaderItem",
-        "Table",       "TitleBar", "Separator"};
+        "Button",      "Calendar",    "CheckBox",  "ComboBox", "Edit",     "Hyperlink",
+        "Image",       "ListItem",    "List",      "Menu",     "MenuBar",  "MenuItem",
+        "ProgressBar", "RadioButton", "ScrollBar", "Slider",   "Spinner",  "StatusBar",
+        "Tab",         "TabItem",     "Text",      "ToolBar",  "ToolTip",  "Tree",
+        "TreeItem",    "Custom",      "Group",     "Thumb",    "DataGrid", "DataItem",
+        "Document",    "SplitButton", "Window",    "Pane",     "Header",   "HeaderItem",
+        "Table",       "TitleBar",    "Separator"};
     const long id = controlTypeId(element);
     const long index = id - 50000;
     if (index >= 0 && index < static_cast<long>(std::size(names)))
@@ -176,8 +176,7 @@ void writeStatusBar(IRawElementProviderFragment *root)
     UiaRect bounds{};
     IRawElementProviderFragment *found = nullptr;
     if (fragmentRoot && SUCCEEDED(root->get_BoundingRectangle(&bounds)))
-        fragmentRoot->ElementProviderFromPoint(bounds.left, bounds.top + bounds.height - 1,
-                                               &found);
+        fragmentRoot->ElementProviderFromPoint(bounds.left, bounds.top + bounds.height - 1, &found);
     if (fragmentRoot)
         fragmentRoot->Release();
     while (found) {
@@ -243,8 +242,8 @@ std::string kindName(int kind)
 
 std::string processingName(int processing)
 {
-    static const char *const names[] = {"ImportantAll", "ImportantMostRecent", "All",
-                                        "MostRecent", "CurrentThenMostRecent"};
+    static const char *const names[] = {"ImportantAll", "ImportantMostRecent", "All", "MostRecent",
+                                        "CurrentThenMostRecent"};
     return processing >= 0 && processing <= CurrentThenMostRecent ? names[processing]
                                                                   : std::to_string(processing);
 }
@@ -257,8 +256,8 @@ __declspec(dllexport) BOOL WINAPI UiaClientsAreListening()
     return TRUE;
 }
 
-__declspec(dllexport) LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, LPARAM,
-                                                                 IRawElementProviderSimple *root)
+__declspec(dllexport) LRESULT WINAPI
+    UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple *root)
 {
     write("root");
     if (auto *fragment = as<IRawElementProviderFragment>(root)) {
@@ -270,8 +269,8 @@ __declspec(dllexport) LRESULT WINAPI UiaReturnRawElementProvider(HWND, WPARAM, L
     return 0;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaHostProviderFromHwnd(HWND,
-                                                             IRawElementProviderSimple **provider)
+__declspec(dllexport) HRESULT WINAPI
+    UiaHostProviderFromHwnd(HWND, IRawElementProviderSimple **provider)
 {
     if (!provider)
         return E_INVALIDARG;
@@ -279,23 +278,24 @@ __declspec(dllexport) HRESULT WINAPI UiaHostProviderFromHwnd(HWND,
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationEvent(IRawElementProviderSimple *element,
-                                                             EVENTID id)
+__declspec(dllexport) HRESULT WINAPI
+    UiaRaiseAutomationEvent(IRawElementProviderSimple *element, EVENTID id)
 {
     write("event\t" + eventName(id) + '\t' + describe(element));
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseAutomationPropertyChangedEvent(
-    IRawElementProviderSimple *element, PROPERTYID id, VARIANT, VARIANT newValue)
+__declspec(dllexport) HRESULT WINAPI
+    UiaRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple *element, PROPERTYID id,
+                                           VARIANT, VARIANT newValue)
 {
     write("property\t" + propertyName(id) + '\t' + describe(element) + '\t' + text(newValue));
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI UiaRaiseNotificationEvent(IRawElementProviderSimple *sender,
-                                                               int kind, int processing,
-                                                               BSTR displayString, BSTR)
+__declspec(dllexport) HRESULT WINAPI
+    UiaRaiseNotificationEvent(IRawElementProviderSimple *sender, int kind, int processing,
+                              BSTR displayString, BSTR)
 {
     write("notification\t" + kindName(kind) + '\t' + processingName(processing) + '\t' +
           describe(sender) + '\t' + utf8(displayString));
