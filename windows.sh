@@ -64,12 +64,14 @@ for file in "$build"/package/*.exe "$build"/package/*.zip; do
     size "$file"
 done
 if $check; then
-    # In one Wine prefix, in turn: what the game adds to Qt's own start, and
-    # of that what the shell's opening of the home page takes (a copy with
-    # no home page beside it skips the call).
+    # In one Wine prefix, in turn: what the game adds to Qt's own start; of
+    # that, what the shell's opening of the home page takes (a copy with no
+    # home page beside it skips the call) and what the same controls with
+    # text alone take (the bench's anchor).
     no_home=$(mktemp -d)
     cp "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe"
     tests/windows/first_paint.sh build/bin/grab_window "${MEROVANT_PAINT_ROUNDS:-5}" \
-        "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe" "$build/tests/bare_window.exe"
+        "$build/bin/merovant.exe" "$no_home/merovant-no-home-page.exe" \
+        "$build/tests/anchor_window.exe" "$build/tests/bare_window.exe"
     rm -rf "$no_home"
 fi

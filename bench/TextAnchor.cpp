@@ -46,12 +46,20 @@ TextAnchor::TextAnchor()
         {"No solution:", twips(5280, 2520, 1095, 255), caption},
         {"You lost:", twips(5280, 2160, 975, 255), caption},
         {"0", twips(6360, 2040, 495, 375), count}};
+    QLabel *resultLine = nullptr;
     for (const auto &[text, place, font] : labels) {
         auto *label = new QLabel(QString::fromLatin1(text), table);
         label->setGeometry(place);
         label->setFont(font);
         label->setAutoFillBackground(true);
+        if (!resultLine)
+            resultLine = label;
     }
+    // The result line's light cyan, by which a first paint is seen from
+    // outside, as the game's is.
+    QPalette palette = resultLine->palette();
+    palette.setColor(QPalette::Window, QColor(0x80, 0xFF, 0xFF));
+    resultLine->setPalette(palette);
     for (const char *command : {"Quit", "Help", "About"})
         menuBar()->addAction(QString::fromLatin1(command));
 }
