@@ -26,38 +26,27 @@ cleanup() {
     if [ -n "$watchdog_pid" ]; then
         kill "$watchdog_pid" 2>/dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop "$xvfb_pid"
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime" "$scratch/bin"
+mkdir -m 700 "$scratch/home" "$scratch/runtime"
 # The program opens its home page at start-up: here that opens nothing.
-printf '#!/bin/sh\nexit 0\n' >"$scratch/bin/xdg-open"
-chmod +x "$scratch/bin/xdg-open"
+fake_opener "$scratch"
 
-# Xvfb takes the first free display and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
-    3>"$scratch/display" >/dev/null 2>"$scratch/xvfb.log" &
-xvfb_pid=$!
+start_xvfb "$scratch" || {
+    echo "Xvfb did not start:" >&2
+    cat "$scratch/xvfb.log" >&2
+    exit 1
+}
 # Should this script be killed outright, the X server goes too.
 (
     while kill -0 $$ 2>/dev/null; do sleep 1; done
     kill "$xvfb_pid" 2>/dev/null
 ) >/dev/null 2>&1 &
 watchdog_pid=$!
-display_or_end() { [ -s "$scratch/display" ] || ended "$xvfb_pid"; }
-wait_until 30 display_or_end || true
-display=$(head -n 1 "$scratch/display")
-if [ -z "$display" ]; then
-    echo "Xvfb did not start:" >&2
-    cat "$scratch/xvfb.log" >&2
-    exit 1
-fi
 
 status=0
 env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u SESSION_MANAGER -u WAYLAND_DISPLAY \
@@ -66,6 +55,6 @@ env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u SESSION_MANAGER -u WAYLAND_DISP
     HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" PATH="$scratch/bin:$PATH" \
     XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_HOME="$scratch/home/.local/share" \
     XDG_CACHE_HOME="$scratch/home/.cache" \
-    DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     dbus-run-session -- /usr/bin/python3 "$script" "$@" || status=$?
 exit "$status"

@@ -117,7 +117,8 @@ done
 command=("$program")
 if $wine; then
     # Wine's own start-up is not the program's: the prefix is made first.
-    environment+=(WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+    use_wine_prefix "$work/prefix"
+    environment+=(WINEPREFIX="$WINEPREFIX" WINEDEBUG="$WINEDEBUG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES")
     env -i "${environment[@]}" wine wineboot --init >/dev/null 2>&1
     env -i "${environment[@]}" wineserver -w
     echo "Wine prefix made in $(since "$checks_started")"

@@ -41,19 +41,20 @@ fake_opener() {
 stop() {
     local pid=$1
     [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null
-    wait_until 5 ended "$pid"
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || return 0
+    wait_until 5 ended "$pid" || kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
 }
 
 # start_xvfb DIR: starts Xvfb on a display number that it picks itself and
 # tells on a pipe, sets xvfb_pid and exports DISPLAY. Fails, its output in
-# DIR/xvfb.log, when the server does not come up.
+# DIR/xvfb.log, when the server does not come up. The server does not reset
+# when its last client leaves, as helpers and screen readers come and go.
 start_xvfb() {
     local dir=$1 display_fd display
     exec {display_fd}>"$dir/display"
-    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp -noreset \
+        >"$dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec {display_fd}>&-
     display_told() { grep -q '^[0-9]' "$1/display" 2>/dev/null || ended "$xvfb_pid"; }
@@ -61,6 +62,13 @@ start_xvfb() {
     display=$(head -n 1 "$dir/display" 2>/dev/null)
     [ -n "$display" ] || return 1
     export DISPLAY=":$display"
+}
+
+# use_wine_prefix PREFIX: exports what every check runs Wine with: its own
+# prefix, no debugging output, and nothing that offers to download or
+# install anything, nor menu entries for the desktop.
+use_wine_prefix() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
 # merovant_windows: the ids of the viewable windows titled "Merovant", one a

@@ -37,8 +37,8 @@ trap 'exit 1' INT TERM HUP
 
 start_xvfb "$work" || { cat "$work/xvfb.log"; exit 1; }
 fake_opener "$work"
-export PATH="$work/bin:$PATH" WINEPREFIX="$work/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export PATH="$work/bin:$PATH"
+use_wine_prefix "$work/prefix"
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
 wineserver -p

@@ -18,10 +18,7 @@ prefix=$1
 suite=$2
 shift 2
 
-export WINEPREFIX="$prefix"
-export WINEDEBUG=-all
-# Nothing may offer to download or install anything, nor add menu entries.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+use_wine_prefix "$prefix"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/merovant-suite.XXXXXX") || exit 1
 xvfb_pid=

@@ -30,7 +30,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "support"))
-from driving import Failure, check, time_limit, wait_for  # noqa: E402
+from driving import Failure, check, stop, time_limit, wait_for  # noqa: E402
 from game_texts import (DEAL_TO_ITS_VERDICT, TEXTS, card_values,  # noqa: E402
                         choose_operators, sentences, spoken_answer, with_operator_keys)
 
@@ -100,8 +100,11 @@ class Game:
         its automation id (or its name), and the status bar it reads."""
         mark = self.log.mark()
         subprocess.run(["wine", self.root_request], env=self.environment, check=True)
-        records = wait_for(lambda: (lambda r: r if r and r[-1] == ["end"] else None)(
-            self.log.since(mark, None)), "the tree")
+
+        def written_out():
+            records = self.log.since(mark)
+            return records if records and records[-1] == ["end"] else None
+        records = wait_for(written_out, "the tree")
         records = records[[r[0] for r in records].index("root"):]
         elements = {}
         for record in records:
@@ -116,9 +119,7 @@ class Game:
         subprocess.run(["xdotool", "key", name], env=self.environment, check=True)
 
     def close(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+        stop(self.process)
 
 
 # What the stand-in must be handed after each key, built from what the
