@@ -427,16 +427,15 @@ void Form1Test::cardPicturesAreTheSheetsCells()
 {
     GameTable table;
     const PictureClip sheet(QImage(QStringLiteral(":/cards.bmp")), 4, 13);
-    const QImage &stored = table.state().cardSheet;
+    const QImage &ace = table.state().cardPic[0][0];
     for (int r = 0; r <= 12; ++r)
         for (int suit = 0; suit < 4; ++suit) {
             const QImage &face = table.state().cardPic[r][suit];
             QCOMPARE(face.size(), QSize(71, 96));
             QCOMPARE(face, sheet.graphicCell(13 * suit + r));
-            // A window onto the sheet kept as stored, not a copy of its pixels.
+            // Windows onto one sheet kept as stored, not copies of its pixels.
             QCOMPARE(face.format(), QImage::Format_Indexed8);
-            QCOMPARE(face.constBits(),
-                     stored.constBits() + 96 * suit * stored.bytesPerLine() + 71 * r);
+            QCOMPARE(face.constBits(), ace.constBits() + 96 * suit * ace.bytesPerLine() + 71 * r);
         }
 }
 

@@ -17,7 +17,12 @@
 #include <QUrl>
 
 #include <chrono>
+#include <optional>
 #include <thread>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 // Stands in for the browser: records what the desktop was asked to open.
 class UrlRecorder : public QObject
@@ -82,16 +87,17 @@ void PlatformTest::opensAnExistingHomePage_data()
     QTest::addColumn<bool>("snap");
     QTest::addColumn<bool>("spawned"); // else Qt's opener got the page
 
-    QTest::newRow("xdg-open on PATH: started by itself") << true << false << true;
-    QTest::newRow("no xdg-open: Qt's opener") << false << false << false;
-    QTest::newRow("in a Snap: Qt's portal") << true << true << false;
+    QTest::newRow("xdg-open on PATH: started in a session of its own, and reaped")
+        << true << false << true;
+    QTest::newRow("no xdg-open: left to Qt") << false << false << false;
+    QTest::newRow("in a Snap: left to Qt, xdg-open not started") << true << true << false;
 }
 
 void PlatformTest::opensAnExistingHomePage()
 {
 #ifdef Q_OS_WIN
     QSKIP("Windows' shell opens the page, not Qt: the installer's check under Wine sees it");
-#endif
+#else
     QFETCH(bool, onPath);
     QFETCH(bool, snap);
     QFETCH(bool, spawned);
@@ -105,18 +111,29 @@ void PlatformTest::opensAnExistingHomePage()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("bin")));
     if (onPath) {
         QVERIFY(standIn.open(QIODevice::WriteOnly));
-        standIn.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >\"" + opened.toUtf8() + "\"\n");
+        // The address, its session and its process id; builtins only, as
+        // PATH holds nothing else.
+        standIn.write("#!/bin/sh\nread -r pid name state parent group session rest </proc/$$/stat\n"
+                      "printf '%s\\n' \"$@\" \"$session\" $$ >\"" +
+                      opened.toUtf8() + "\"\n");
         standIn.close();
         standIn.setPermissions(standIn.permissions() | QFileDevice::ExeOwner);
     }
     const QByteArray path = qgetenv("PATH");
+    const std::optional<QByteArray> snapBefore =
+        qEnvironmentVariableIsSet("SNAP") ? std::optional(qgetenv("SNAP")) : std::nullopt;
     // Only the stand-in: the desktop's own opener must never start here.
     qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))));
     if (snap)
         qputenv("SNAP", "/snap/merovant/1");
-    const auto restore = qScopeGuard([&path] {
-        qputenv("PATH", path);
+    else
         qunsetenv("SNAP");
+    const auto restore = qScopeGuard([&path, &snapBefore] {
+        qputenv("PATH", path);
+        if (snapBefore)
+            qputenv("SNAP", *snapBefore);
+        else
+            qunsetenv("SNAP");
     });
 
     UrlRecorder recorder;
@@ -131,12 +148,21 @@ void PlatformTest::opensAnExistingHomePage()
             QFile record(opened);
             return record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray();
         };
-        QTRY_COMPARE(read(), QUrl::fromLocalFile(page).toEncoded() + '\n');
+        QTRY_COMPARE(read().count('\n'), 3);
+        const QList<QByteArray> lines = read().split('\n');
+        QCOMPARE(lines.value(0), QUrl::fromLocalFile(page).toEncoded());
+        // It leads a session of its own, not the game's.
+        const QByteArray pid = lines.value(2);
+        QCOMPARE(lines.value(1), pid);
+        QVERIFY(pid.toInt() != getsid(0));
+        // Once it has ended it is reaped: no zombie is left in the process table.
+        QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid)));
     } else {
         QCOMPARE(recorder.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
         QTest::qWait(100); // time for a stray opener to write
         QVERIFY(!QFile::exists(opened));
     }
+#endif
 }
 
 // A page that is not there is not handed to the browser, which would only

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -384,6 +385,8 @@ void TestSysInfo::standInRegistry_data()
     QTest::newRow("none installed") << QStringList{} << QString();
     QTest::newRow("one installed")
         << QStringList{"bin1/kinfocenter:x"} << QStringLiteral("bin1/kinfocenter");
+    QTest::newRow("one installed in the last folder of PATH")
+        << QStringList{"bin2/cpu-x:x"} << QStringLiteral("bin2/cpu-x");
     QTest::newRow("the list's order decides")
         << QStringList{"bin1/gnome-system-monitor:x", "bin1/kinfocenter:x", "bin2/hardinfo:x"}
         << QStringLiteral("bin2/hardinfo");
@@ -419,9 +422,12 @@ void TestSysInfo::standInRegistry()
         QVERIFY(file.setPermissions(permissions));
     }
 
-    UnixSystemTools tools({dir.filePath(QStringLiteral("bin1")).toStdString(),
-                           dir.filePath(QStringLiteral("bin2")).toStdString()},
-                          UnixSystemTools::wellKnownPrograms());
+    // The folders are searched as PATH lists them; an empty entry is passed by.
+    const QByteArray path = qgetenv("PATH");
+    const auto restore = qScopeGuard([&path] { qputenv("PATH", path); });
+    qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin1")) + QStringLiteral("::") +
+                                      dir.filePath(QStringLiteral("bin2"))));
+    UnixSystemTools tools(UnixSystemTools::pathDirs(), UnixSystemTools::wellKnownPrograms());
     std::string KeyVal;
     QCOMPARE(SysInfo::GetKeyValue(tools, SystemTools::localMachine, SysInfo::toolKey,
                                   SysInfo::toolValue, KeyVal),

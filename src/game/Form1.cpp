@@ -11,7 +11,6 @@
 #include "game/CardSheet.h"
 #include "game/Counter.h"
 #include "game/Deal.h"
-#include "game/DeferredIcon.h"
 #include "game/Design.h"
 #include "game/PictureClip.h"
 #include "platform/Platform.h"
@@ -22,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -82,7 +82,7 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(AppInfo::title);
-    setWindowIcon(deferredIcon(QStringLiteral(":/merovant.ico")));
+    setWindowIcon(QIcon(QStringLiteral(":/merovant.ico")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -280,6 +280,12 @@ QList<QKeySequence> mainAndKeypad(Qt::Key key)
 {
     return {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)};
 }
+
+// Return on the main keyboard, Enter on the keypad.
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 } // namespace
 
 // A key presses the control it stands for, through the same handler as the
@@ -313,41 +319,46 @@ void Form1::bindKeys()
     m_keys.emplace_back(quitKeys, [this] { quit->trigger(); });
     // F10 opens the menu bar, as Alt does.
     m_keys.emplace_back(QList<QKeySequence>{QKeySequence(Qt::Key_F10)}, [this] { openMenuBar(); });
-    // The menu bar and the buttons see their keys first: pressKey() takes
-    // those meant for the table.
+    // The menu bar and the buttons see their keys first: eventFilter() hands
+    // those meant for the table on.
     menuBar()->installEventFilter(this);
     for (QPushButton *button : {Command1, Command2, Command3, Command4, Command5, Command6})
         button->installEventFilter(this);
 }
 
-// Every key the table acts on comes here, from the control that has it:
-// Esc, Enter or Space on the menu bar that F10 opened; Enter on a focused
-// button, which presses it as Space does; and the game's keys, which reach
-// the window from any control that leaves them. Returns whether it took the
-// key; one it leaves goes on as usual.
-bool Form1::pressKey(QObject *receiver, const QKeyEvent &event)
+// Every key the table acts on comes to one of the three below, by the
+// control that has it. Each returns whether it took the key; one it leaves
+// goes on as usual.
+
+// Esc, Enter or Space on the menu bar that F10 opened.
+bool Form1::pressMenuBarKey(const QKeyEvent &event)
 {
     const int key = event.key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (receiver == menuBar()) {
-        if (!m_focusBeforeMenu || !(enter || key == Qt::Key_Escape || key == Qt::Key_Space))
-            return false;
-        QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
-        closeMenuBar();
-        if (chosen)
-            chosen->trigger();
-        return true;
-    }
-    if (receiver != this) {
-        if (!enter)
-            return false;
-        if (!event.isAutoRepeat())
-            static_cast<QPushButton *>(receiver)->click();
-        return true;
-    }
+    if (!m_focusBeforeMenu || !(isEnter(key) || key == Qt::Key_Escape || key == Qt::Key_Space))
+        return false;
+    QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
+    closeMenuBar();
+    if (chosen)
+        chosen->trigger();
+    return true;
+}
+
+// Enter on a focused button presses it, as Space does.
+bool Form1::pressButtonKey(QPushButton &button, const QKeyEvent &event)
+{
+    if (!isEnter(event.key()))
+        return false;
+    if (!event.isAutoRepeat())
+        button.click();
+    return true;
+}
+
+// The game's keys, which reach the window from any control that leaves them.
+bool Form1::pressGameKey(const QKeyEvent &event)
+{
     // Shift is how some keyboards reach + and *; it changes no key here.
     const QKeyCombination pressed(event.modifiers() & ~Qt::ShiftModifier,
-                                  static_cast<Qt::Key>(key));
+                                  static_cast<Qt::Key>(event.key()));
     auto matches = [&pressed](const QKeySequence &sequence) {
         return sequence.count() == 1 &&
                QKeyCombination(sequence[0].keyboardModifiers() & ~Qt::ShiftModifier,
@@ -364,7 +375,7 @@ bool Form1::pressKey(QObject *receiver, const QKeyEvent &event)
 
 void Form1::keyPressEvent(QKeyEvent *event)
 {
-    if (pressKey(this, *event))
+    if (pressGameKey(*event))
         event->accept();
     else
         QMainWindow::keyPressEvent(event);
@@ -393,8 +404,13 @@ void Form1::closeMenuBar()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && pressKey(watched, *static_cast<QKeyEvent *>(event)))
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if ((watched == menuBar() && pressMenuBarKey(key)) ||
+            (button && pressButtonKey(*button, key)))
+            return true;
+    }
     if (watched == menuBar() && event->type() == QEvent::FocusOut)
         m_focusBeforeMenu = nullptr;
     return QMainWindow::eventFilter(watched, event);
@@ -413,8 +429,7 @@ void Form1::Form_Load()
     // pixels, shown at the same size; only that screen decodes it. The faces
     // are windows onto the sheet's own pixels, not copies.
     const int scale = CardSheet::scaleFor(*this);
-    s.cardSheet = QImage(CardSheet::resource(scale));
-    const PictureClip PictureClip1(s.cardSheet, 4, 13);
+    const PictureClip PictureClip1(QImage(CardSheet::resource(scale)), 4, 13);
     for (int r = 0; r <= 12; ++r)
         for (int suit = 0; suit < 4; ++suit) {
             s.cardPic[r][suit] = PictureClip1.graphicCell(r + 13 * suit);

@@ -62,7 +62,9 @@ private:
     void connectHandlers();
     void bindKeys();
     void Form_Load();
-    bool pressKey(QObject *receiver, const QKeyEvent &event);
+    bool pressMenuBarKey(const QKeyEvent &event);
+    bool pressButtonKey(QPushButton &button, const QKeyEvent &event);
+    bool pressGameKey(const QKeyEvent &event);
     void openMenuBar();
     void closeMenuBar();
     void perform(const std::function<void()> &handler);

@@ -22,11 +22,15 @@ QImage PictureClip::graphicCell(int cell) const
     if (m_sheet.depth() < 8) // a cell need not start on a whole byte
         return m_sheet.copy(rect);
     // A window onto the sheet: its first pixel and the sheet's row length.
-    // Built over const bits, it never writes through to the sheet.
+    // Built over const bits, it never writes through to the sheet. It holds
+    // a copy of the sheet, which shares the pixels and keeps them alive until
+    // the last picture cut from it is gone, whatever becomes of this clip.
     const int bytesPerPixel = m_sheet.depth() / 8;
     const uchar *first =
         m_sheet.constBits() + rect.y() * m_sheet.bytesPerLine() + rect.x() * bytesPerPixel;
-    QImage picture(first, rect.width(), rect.height(), m_sheet.bytesPerLine(), m_sheet.format());
+    QImage picture(
+        first, rect.width(), rect.height(), m_sheet.bytesPerLine(), m_sheet.format(),
+        [](void *sheet) { delete static_cast<QImage *>(sheet); }, new QImage(m_sheet));
     picture.setColorTable(m_sheet.colorTable());
     return picture;
 }

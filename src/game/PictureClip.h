@@ -17,7 +17,8 @@ public:
     int cellHeight() const { return m_sheet.height() / m_rows; }
     QRect cellRect(int cell) const;
     // The picture of the cell, sharing the sheet's pixels rather than copying
-    // them: the sheet must outlive it. A null image for a number off the sheet.
+    // them, and keeping them alive for as long as it lives. A null image for
+    // a number off the sheet.
     QImage graphicCell(int cell) const;
 
 private:

@@ -16,10 +16,8 @@
 // (Label9).
 struct RoundState
 {
-    // The card sheet as it is stored, 8 bits a pixel; the faces below share
-    // its pixels, so it is declared first and outlives them.
-    QImage cardSheet;
-    // cardPic[r][s]: the face of value r + 1 in suit row s of the card sheet.
+    // cardPic[r][s]: the face of value r + 1 in suit row s of the card sheet,
+    // 8 bits a pixel as the sheet is stored; the faces share its pixels.
     std::array<std::array<QImage, 4>, 13> cardPic;
     qint16 card1 = 0; // value 1..13 of the card in Picture3(1); 0 before the first deal
     qint16 card2 = 0;

@@ -51,6 +51,8 @@ void DesktopPlatform::shellOpen(QWidget *owner, const QString &operation, const 
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <future>
+#include <system_error>
 #include <thread>
 
 extern char **environ;
@@ -65,18 +67,35 @@ bool sandboxed()
 
 // Starts the desktop's opener on the address without copying the program:
 // posix_spawn starts the child vfork-like, sharing memory until it runs
-// xdg-open. A thread of its own waits for it, so no zombie is left and no
-// signal handler is needed. False when xdg-open cannot be started.
+// xdg-open. The child leads a session of its own, so a Ctrl+C or hang-up of
+// the game's terminal reaches neither it nor a browser it starts. The thread
+// that starts it also waits for it, so no zombie is left and no signal
+// handler is needed; made before the child, it leaves nothing unreaped when
+// it cannot be made. False when xdg-open cannot be started.
 bool spawnOpener(const QUrl &url)
 {
-    QByteArray program("xdg-open");
-    QByteArray address = url.toEncoded();
-    char *args[] = {program.data(), address.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, program.constData(), nullptr, nullptr, args, environ) != 0)
+    std::promise<bool> started;
+    std::future<bool> result = started.get_future();
+    auto spawnAndReap = [address = url.toEncoded(), started = std::move(started)]() mutable {
+        QByteArray program("xdg-open");
+        char *args[] = {program.data(), address.data(), nullptr};
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+        pid_t pid = 0;
+        const bool spawned =
+            posix_spawnp(&pid, program.constData(), nullptr, &attributes, args, environ) == 0;
+        posix_spawnattr_destroy(&attributes);
+        started.set_value(spawned);
+        if (spawned)
+            waitpid(pid, nullptr, 0);
+    };
+    try {
+        std::thread(std::move(spawnAndReap)).detach();
+    } catch (const std::system_error &) {
         return false;
-    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
-    return true;
+    }
+    return result.get();
 }
 } // namespace
 
