@@ -39,7 +39,7 @@ from gi.repository import GLib
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from driving import (Failure, check, die_with_parent, environment_in, stop,  # noqa: E402
                      time_limit, wait_for)
-from game_texts import TEXTS, card_values  # noqa: E402
+from game_texts import TEXTS, apply, card_values, choose_operators  # noqa: E402
 
 def use_language(language):
     """Sets the texts below to those of the language."""
@@ -72,16 +72,6 @@ def number_text(value):
     return " " + digits if value >= 0 else digits
 
 
-def apply(left, operator, right):
-    if operator == "+":
-        return left + right
-    if operator == "-":
-        return left - right
-    if operator == "*":
-        return left * right
-    return left / right
-
-
 def play_in_order(values, operators):
     """The texts the result line shows as the cards are taken in order, the
     value before each step being read back from the line and floored."""
@@ -90,14 +80,6 @@ def play_in_order(values, operators):
         read = float(texts[-1])
         texts.append(number_text(apply(math.floor(read), operator, card)))
     return texts
-
-
-def choose_operators(values):
-    """Operators that win with the cards in order when some do, else * + -."""
-    for operators in itertools.product("+-*/", repeat=3):
-        if math.floor(float(play_in_order(values, operators)[-1])) == 24:
-            return operators
-    return ("*", "+", "-")
 
 
 def chain(cards, operators):

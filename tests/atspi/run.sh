@@ -12,7 +12,7 @@
 # arguments (tests/orca/hear_game.py).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$here/../support/xserver.sh"
+. "$here/../support/driving.sh"
 script=$here/play_deals.py
 if [ "${1:-}" = --script ]; then
     script=$2

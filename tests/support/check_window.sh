@@ -32,7 +32,7 @@
 # X server and Wine's server are stopped on every way out. Exits 77 when the
 # X tools are missing.
 set -u
-. "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/driving.sh"
 
 usage="usage: check_window.sh [--home-under DIR] [--screenshot FILE.png] PROGRAM GRAB_WINDOW"
 home_under=
@@ -95,22 +95,8 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
 
 checks_started=$(now)
-fake_opener "$work"
-mkdir -p "$work/home"
-mkdir -m 700 "$work/runtime"
-
 start_xvfb "$work" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-
-# A clean environment: no desktop session, no session bus, no browser
-# setting, and the fake opener first on the PATH.
-environment=(
-    PATH="$work/bin:/usr/local/bin:/usr/bin:/bin"
-    HOME="$work/home"
-    XDG_RUNTIME_DIR="$work/runtime"
-    DISPLAY="$DISPLAY"
-    LANG=C.UTF-8
-    DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
-)
+clean_environment "$work"
 for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
     [ -n "${!name:-}" ] && environment+=("$name=${!name}")
 done

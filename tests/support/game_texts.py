@@ -53,20 +53,21 @@ TEXTS = {
     },
 }
 
-# A deal played by keys to its verdict: what is done, the keys typed ({op1}
-# to {op3}: the operators, filled in with with_operator_keys once the deal is
+# A deal played by keys to its verdict: what is done, the key typed ({op1}
+# to {op3}: the operators, filled in with with_operator_key once the deal is
 # known), and the texts a screen reader must be handed, each once; texts in
 # parentheses are sentences said one after the other at once. The texts name
 # what the program shows then: {hand}, {line}, a label, {verdict count}.
+# One key a row: a driver waits for what each key brings before the next.
 DEAL_TO_ITS_VERDICT = [
-    ("New Game", ["F2"], [("{hand}", "{Label3}")]),
-    ("card 1", ["1"], ["{line}"]),
-    ("operator 1", ["{op1}"], []),
-    ("card 2", ["2"], ["{line}"]),
-    ("operator 2", ["{op2}"], []),
-    ("card 3", ["3"], ["{line}"]),
-    ("operator 3", ["{op3}"], []),
-    ("card 4: the verdict", ["4"], [("{line}", "{verdict count}")]),
+    ("New Game", "F2", [("{hand}", "{Label3}")]),
+    ("card 1", "1", ["{line}"]),
+    ("operator 1", "{op1}", []),
+    ("card 2", "2", ["{line}"]),
+    ("operator 2", "{op2}", []),
+    ("card 3", "3", ["{line}"]),
+    ("operator 3", "{op3}", []),
+    ("card 4: the verdict", "4", [("{line}", "{verdict count}")]),
 ]
 
 # The keys that press each operator, as xdotool names them.
@@ -117,11 +118,11 @@ def sentences(parts):
     return said
 
 
-def with_operator_keys(keys, operators):
-    """The keys, {op1} to {op3} among them filled in with the keys of the
-    operators; keys before the operators are known are left as they are."""
+def with_operator_key(key, operators):
+    """The key, or for {op1} to {op3} the key of that operator; a key before
+    the operators are known is left as it is."""
     if not operators:
-        return keys
+        return key
     named = {"op%d" % number: OPERATOR_KEYS[operator]
              for number, operator in enumerate(operators, 1)}
-    return [key.format(**named) for key in keys]
+    return key.format(**named)

@@ -30,7 +30,7 @@
 # out. Exits 0 when all is well, 1 when not, 77 when a tool is missing
 # (apt-get install wine wine64 xvfb xdotool).
 set -u -o pipefail
-. "$(dirname "${BASH_SOURCE[0]}")/../support/xserver.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/driving.sh"
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     echo "check_installer: FAILED: usage: check_installer.sh SETUP.exe [VERSION]"

@@ -14,7 +14,7 @@
 # Wine's, not a program's; a first start of each program, uncounted, warms
 # Wine's caches. The home page's opener is a stand-in that opens nothing.
 set -u
-. "$(dirname "${BASH_SOURCE[0]}")/../support/xserver.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/driving.sh"
 if [ $# -lt 3 ]; then
     echo "usage: first_paint.sh GRAB_WINDOW ROUNDS PROGRAM.exe..." >&2
     exit 2

@@ -13,7 +13,7 @@
 # loses what a Windows program writes to a pipe, so the suite writes its
 # report to a file, shown afterwards.
 set -u
-. "$(dirname "${BASH_SOURCE[0]}")/../support/xserver.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../support/driving.sh"
 prefix=$1
 suite=$2
 shift 2

@@ -6,17 +6,20 @@
 
 """Plays merovant.exe by keys under Wine and checks what it hands UI Automation.
 
-Usage: hear_uia.py MEROVANT.EXE STANDIN_DIR LANGUAGE
+Usage: hear_uia.py MEROVANT.EXE STANDIN_DIR LANGUAGE WORK_DIR
 
 STANDIN_DIR holds the stand-in uiautomationcore.dll and uia_root.exe;
-LANGUAGE is "en" or "de". On an X server and in a Wine prefix of its own,
-with the stand-in in the prefix's system folder, it starts the program,
+LANGUAGE is "en" or "de"; WORK_DIR takes the stand-in's log. Run by
+hear_uia.sh, on an X server and in a Wine prefix of its own (WINEPREFIX,
+which it makes). With the stand-in in the prefix's system folder, it starts
+the program,
 asks for its UI Automation root as a screen reader does when it starts,
 and types keys into its window with xdotool: a deal played to its verdict,
 a refused card, a second deal with a card focused, and Answer. After each
 key it waits on the stand-in's log for the notifications that the table of
 expectations below builds from what the program shows, read from the tree
-the stand-in writes out; each must come once, and no other. Then the tree
+the stand-in writes out, and for the focus where the key moves it; each
+notification must come once, and no other. Then the tree
 itself: the window, the four cards with their names, the buttons, and the
 status bar with the summary, found where NVDA looks for it.
 """
@@ -25,14 +28,13 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "support"))
 from driving import Failure, check, stop, time_limit, wait_for  # noqa: E402
 from game_texts import (DEAL_TO_ITS_VERDICT, TEXTS, card_values,  # noqa: E402
-                        choose_operators, sentences, spoken_answer, with_operator_keys)
+                        choose_operators, sentences, spoken_answer, with_operator_key)
 
 # Well inside CTest's limit, so that a hang still ends here, with the cleanup.
 WHOLE_RUN_SECONDS = 170
@@ -123,17 +125,21 @@ class Game:
 
 
 # What the stand-in must be handed after each key, built from what the
-# program shows then. Each row: what is done, the keys typed (an operator's
-# key is filled in from the deal), and the texts of the notifications that
-# must each come once, and no others. Texts in parentheses are sentences
-# said one after the other in one notification.
-STEPS = DEAL_TO_ITS_VERDICT + [
-    ("card 1 again: refused", ["1"], []),
-    ("OK", ["Return"], []),
-    ("Tab to card 1, taken", ["Tab"], []),
-    ("New Game, card 1 focused", ["F2"], [("{hand}", "{Label3}")]),
-    ("Tab to Answer", ["Tab", "Tab", "Tab", "Tab"], []),
-    ("Answer", ["Return"], [("{answer}", "{answer count}")]),
+# program shows then. Each row: what is done, the key typed (an operator's
+# key is filled in from the deal), the texts of the notifications that must
+# each come once, and no others, and the control that the key gives the
+# focus to, if it moves it. Texts in parentheses are sentences said one
+# after the other in one notification.
+STEPS = [row + (None,) for row in DEAL_TO_ITS_VERDICT] + [
+    ("card 1 again: refused", "1", [], None),
+    ("OK", "Return", [], None),
+    ("Tab to card 1, taken", "Tab", [], "Picture3_1"),
+    ("New Game, card 1 focused", "F2", [("{hand}", "{Label3}")], None),
+    ("Tab to card 2", "Tab", [], "Picture3_2"),
+    ("Tab to card 3", "Tab", [], "Picture3_3"),
+    ("Tab to card 4", "Tab", [], "Picture3_4"),
+    ("Tab to Answer", "Tab", [], "Command2"),
+    ("Answer", "Return", [("{answer}", "{answer count}")], None),
 ]
 
 
@@ -170,18 +176,21 @@ class Table:
         self.counts = shown["counts"]
 
 
-def step(game, table, what, keys, expected):
+def step(game, table, what, key, expected, focus):
     log = game.log
     mark = log.mark()
-    for name in keys:
-        game.key(name)
+    game.key(key)
     wait_for(lambda: len(log.since(mark, "notification")) >= len(expected),
              "%d notifications after %s" % (len(expected), what))
+    if focus:
+        wait_for(lambda: any(r[1] == "FocusChanged" and r[3].endswith("." + focus)
+                             for r in log.since(mark, "event")),
+                 "the focus on %s after %s" % (focus, what))
     log.wait_quiet()
     heard = log.since(mark, "notification")
     if not expected:
         check(not heard, "after %s the stand-in was handed %r" % (what, heard))
-        print("%-26s %-16s -> (nothing)" % (what, " ".join(keys)))
+        print("%-26s %-16s -> (nothing)" % (what, key))
         return mark, None
     shown = table.shown()
     texts = [table.fill(t, shown) for t in expected]
@@ -192,18 +201,18 @@ def step(game, table, what, keys, expected):
                               table.summary(shown)],
               "after %s a notification came as %r" % (what, record[1:6]))
     table.settle(shown)
-    print("%-26s %-16s -> %s" % (what, " ".join(keys), " | ".join(said)))
+    print("%-26s %-16s -> %s" % (what, key, " | ".join(said)))
     return mark, shown
 
 
 def run(program, standin, language, work):
     global TEXT
     TEXT = TEXTS[language]
-    game = environment = None
+    game = None
+    environment = dict(os.environ)
     try:
         with time_limit(WHOLE_RUN_SECONDS):
-            prefix = os.path.join(work, "prefix")
-            environment = wine_environment(work, prefix)
+            prefix = environment["WINEPREFIX"]
             started = time.monotonic()
             subprocess.run(["wine", "wineboot", "--init"], env=environment, check=True,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -223,9 +232,9 @@ def run(program, standin, language, work):
             table = Table(game)
             operators = None
             values = card_values(TEXT)
-            for what, keys, expected in STEPS:
-                keys = with_operator_keys(keys, operators)
-                mark, shown = step(game, table, what, keys, expected)
+            for what, key, expected, focus in STEPS:
+                mark, shown = step(game, table, what, with_operator_key(key, operators), expected,
+                                   focus)
                 if operators is None:
                     check(all(name in values for name in shown["names"]),
                           "the cards are not named in %s: %r" % (language, shown["names"]))
@@ -285,37 +294,12 @@ def check_tree(table):
     print("%-43s -> %s" % ("the status bar, as NVDA finds it", summary))
 
 
-def wine_environment(work, prefix):
-    """A clean environment: no desktop session, no browser, no menu entries."""
-    for directory in ("bin", "home"):
-        os.makedirs(os.path.join(work, directory))
-    os.makedirs(os.path.join(work, "runtime"), mode=0o700)
-    opener = os.path.join(work, "bin", "xdg-open")
-    with open(opener, "w") as script:
-        script.write("#!/bin/sh\nexit 0\n")
-    os.chmod(opener, 0o755)
-    return {
-        "PATH": os.path.join(work, "bin") + ":/usr/local/bin:/usr/bin:/bin",
-        "HOME": os.path.join(work, "home"),
-        "XDG_RUNTIME_DIR": os.path.join(work, "runtime"),
-        "DISPLAY": os.environ["DISPLAY"],
-        "LANG": "C.UTF-8",
-        "WINEPREFIX": prefix,
-        "WINEDEBUG": "-all",
-        "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d;uiautomationcore=n",
-    }
-
-
 def main():
-    program, standin, language = sys.argv[1:4]
-    work = tempfile.mkdtemp(prefix="merovant-uia.")
     try:
-        run(program, standin, language, work)
+        run(*sys.argv[1:5])
     except (Failure, subprocess.CalledProcessError) as failure:
         print("FAILED: %s" % failure, file=sys.stderr)
         sys.exit(1)
-    finally:
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

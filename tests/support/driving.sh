@@ -2,7 +2,9 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Sourced by the checks that run the program on an X server of their own.
+# Sourced by the checks that run the program on an X server of their own:
+# waiting and stopping, the X server, a clean environment, the Wine prefix
+# and the program's window. The shell's side of driving.py.
 
 # wait_until [--every STEP] SECONDS COMMAND...: runs COMMAND every STEP
 # seconds (0.05 unless told) until it succeeds, for at most SECONDS (whole
@@ -35,6 +37,25 @@ fake_opener() {
     mkdir -p "$1/bin"
     printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s/opened"\n' "$1" >"$1/bin/xdg-open"
     chmod +x "$1/bin/xdg-open"
+}
+
+# clean_environment DIR: sets environment to NAME=value pairs for env -i: no
+# desktop session, no session bus, no browser setting, HOME and the runtime
+# folder in DIR, and DIR's fake opener first on the PATH. Run it once
+# start_xvfb has set DISPLAY.
+clean_environment() {
+    local dir=$1
+    fake_opener "$dir"
+    mkdir -p "$dir/home"
+    mkdir -m 700 "$dir/runtime"
+    environment=(
+        PATH="$dir/bin:/usr/local/bin:/usr/bin:/bin"
+        HOME="$dir/home"
+        XDG_RUNTIME_DIR="$dir/runtime"
+        DISPLAY="$DISPLAY"
+        LANG=C.UTF-8
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/no-bus"
+    )
 }
 
 # stop PID: asks the process to end, then makes it, and waits for it.
