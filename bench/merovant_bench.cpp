@@ -7,6 +7,7 @@
 // measured against: for start-up a window of the same controls with text
 // alone, offscreen and on an X server of the bench's own, at scale 1 and 2.
 //   build/bin/merovant_bench [--startup-only | --no-startup] [--rounds=N]
+#include "BareWindow.h"
 #include "ChainWalk.h"
 #include "TextAnchor.h"
 #include "game/Form1.h"
@@ -87,10 +88,7 @@ int runChild(int argc, char *argv[], const char *which)
     } else if (std::strcmp(which, "anchor") == 0) {
         window = std::make_unique<TextAnchor>();
     } else {
-        window = std::make_unique<QMainWindow>();
-        auto *client = new QWidget;
-        client->setFixedSize(475, 226);
-        window->setCentralWidget(client);
+        window = std::make_unique<BareWindow>();
     }
     window->installEventFilter(&firstPaint);
     window->show();

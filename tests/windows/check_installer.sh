@@ -94,8 +94,10 @@ bounded() {
     return "$status"
 }
 
+# reached WHAT: says what the check has reached, with the time since it
+# began (windows.sh's step() gives the time of each step alone).
 started=$(now)
-step() { awk -v a="$started" -v b="$(now)" -v what="$*" 'BEGIN { printf "%6.1f s  %s\n", b - a, what }'; }
+reached() { awk -v a="$started" -v b="$(now)" -v what="$*" 'BEGIN { printf "%6.1f s  %s\n", b - a, what }'; }
 
 start_xvfb "$work" || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
 
@@ -115,7 +117,7 @@ export XDG_CACHE_HOME="$work/home/.cache"
 use_wine_prefix "$work/prefix"
 export LANG=C.UTF-8
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
-step "X server $DISPLAY started"
+reached "X server $DISPLAY started"
 
 bounded 240 "$wine" wineboot --init >"$work/wineboot.log" 2>&1
 bounded 240 "$wineserver" -w || fail "the Wine prefix was not ready within 240 s"
@@ -125,7 +127,7 @@ drive_c="$WINEPREFIX/drive_c"
 # HTML engine (kept out above) has no program for them; Wine's own browser
 # launcher then hands them on to the fake opener.
 bounded 60 "$wine" reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null 2>&1 || fail "cannot associate .html with the browser"
-step "Wine prefix ready"
+reached "Wine prefix ready"
 
 # Program Files, ProgramData and the list of uninstall entries, to compare
 # with what the uninstaller leaves.
@@ -142,7 +144,7 @@ bounded 180 "$wine" "$setup" /S >"$work/setup.log" 2>&1
 status=$?
 [ "$status" -eq 124 ] && fail "the installer did not end within 180 s"
 [ "$status" -eq 0 ] || fail "the installer ended with status $status"
-step "installed silently"
+reached "installed silently"
 
 install_dir="$drive_c/Program Files/Merovant"
 install_win='C:\Program Files\Merovant'
@@ -154,7 +156,7 @@ shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Merovant.ln
 # A shell link holds its target's full path in the local code page.
 grep -a -q -F "$install_win\\merovant.exe" "$shortcut" ||
     fail "Merovant.lnk does not point at $install_win\\merovant.exe"
-step "files in place: $(cd "$install_dir" && find . -type f | wc -l) in Program Files\\Merovant, $(find "$install_dir/licenses" -type f | wc -l) licences, Start-menu shortcut"
+reached "files in place: $(cd "$install_dir" && find . -type f | wc -l) in Program Files\\Merovant, $(find "$install_dir/licenses" -type f | wc -l) licences, Start-menu shortcut"
 
 key="$uninstall_key\\Merovant"
 reg_query "$key" >"$work/key" || fail "the registry has no $key"
@@ -180,7 +182,7 @@ files=$(du -s -k --apparent-size "$install_dir" | cut -f 1)
 if [ "$size" -lt $((files * 9 / 10)) ] || [ "$size" -gt $((files * 11 / 10 + 8)) ]; then
     fail "$key: EstimatedSize is $size KB, but the files take $files KB"
 fi
-step "Add/Remove Programs entry: version $version, $size KB"
+reached "Add/Remove Programs entry: version $version, $size KB"
 
 # The program, started by the path the shortcut holds. Starting the shortcut
 # itself would not do: Wine's `start /wait` then returns at once, without
@@ -188,7 +190,7 @@ step "Add/Remove Programs entry: version $version, $size KB"
 (cd "$work" && exec "$wine" "$install_win\\merovant.exe" >"$work/program.log" 2>&1) &
 program_pid=$!
 await_window "$program_pid" 60 || fail "$failure"
-step "window titled Merovant appeared"
+reached "window titled Merovant appeared"
 
 wait_until 30 test -s "$work/opened" || fail "the home page was never opened"
 address=$(head -n 1 "$work/opened")
@@ -197,14 +199,14 @@ page=$(printf '%b' "${page//%/\\x}")
 if [ ! -f "$page" ] || [ "$(realpath "$page")" != "$(realpath "$install_dir/index.html")" ]; then
     fail "the desktop was asked to open $address, not the installed index.html"
 fi
-step "home page asked for: $address"
+reached "home page asked for: $address"
 
 # Sent to the window itself, so no window manager is needed to focus it.
 xdotool key --window "$window" ctrl+q 2>/dev/null
 await_exit "$program_pid" 30 || fail "Ctrl+Q did not end the program within 30 s"
 program_pid=
 [ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status after Ctrl+Q"
-step "Ctrl+Q ended the program with status 0"
+reached "Ctrl+Q ended the program with status 0"
 
 # Uninstallation, by the command Add/Remove Programs would run. The
 # uninstaller copies itself to the temporary folder, starts the copy and
@@ -215,7 +217,7 @@ bounded 60 "$wine" "$uninstaller" /S >"$work/uninstall.log" 2>&1
 status=$?
 [ "$status" -eq 0 ] || fail "the uninstaller ended with status $status"
 bounded 120 "$wineserver" -w || fail "the uninstaller was still at work after 120 s"
-step "uninstalled silently"
+reached "uninstalled silently"
 
 [ -e "$install_dir" ] && fail "Program Files\\Merovant is still there: $(cd "$install_dir" && find . | tr '\n' ' ')"
 [ -e "$shortcut" ] && fail "the Start-menu shortcut is still there"
@@ -223,6 +225,6 @@ reg_query "$key" >/dev/null && fail "the registry still has $key"
 snapshot >"$work/after"
 diff -u "$work/before" "$work/after" >"$work/left" ||
     fail "the uninstaller left the machine otherwise than it was: $(grep '^[-+][^-+]' "$work/left" | tr '\n' ' ')"
-step "nothing left: no folder, no shortcut, no registry key"
+reached "nothing left: no folder, no shortcut, no registry key"
 
 echo "check_installer: PASSED"

@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 
 # SPDX-FileCopyrightText: 2026 Merovant developers
 #
@@ -8,6 +8,7 @@
 # own that is thrown away afterwards, without a display.
 #   run_under_wine.sh WINE WINESERVER TEST.exe
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/../support/driving.sh"
 wine=$1
 wineserver=$2
 test_program=$3
@@ -18,12 +19,9 @@ if [ ! -f "$test_program" ]; then
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/merovant-wine.XXXXXX") || exit 1
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
+use_wine_prefix "$work/prefix"
 export DISPLAY=
 unset WAYLAND_DISPLAY
-# Nothing may offer to download or install anything.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 cleanup() {
     "$wineserver" -k >/dev/null 2>&1
