@@ -502,8 +502,10 @@ void CardSheetTest::pictureClipCells()
     QFETCH(int, rank);
     QFETCH(int, suit);
     QFETCH(int, scale);
-    // The clip and its sheet are gone before the picture is read.
+    const PictureClip clip(QImage(CardSheet::resource(scale)), 4, 13);
+    // A cut outlives the clip and the sheet it was cut from.
     const QImage cut = PictureClip(QImage(CardSheet::resource(scale)), 4, 13).graphicCell(cell);
+    QCOMPARE(cut, clip.graphicCell(cell));
     const QImage picture = cut.convertToFormat(QImage::Format_RGB32);
     const QString difference = firstDifference(picture, faceImage(rank, Suit(suit), scale));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
