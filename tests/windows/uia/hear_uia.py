@@ -74,11 +74,12 @@ class Log:
     def since(self, mark, kind=None):
         return [r for r in self.read()[mark:] if kind is None or r[0] == kind]
 
-    def wait_quiet(self):
+    def quiet(self):
         self.read()
-        while time.monotonic() - self._changed < QUIET_SECONDS:
-            time.sleep(0.05)
-            self.read()
+        return time.monotonic() - self._changed >= QUIET_SECONDS
+
+    def wait_quiet(self):
+        wait_for(self.quiet, "the stand-in's log to fall quiet")
 
 
 class Game:
