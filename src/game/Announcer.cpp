@@ -73,19 +73,33 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent), m_notice(new AnnouncerN
     hide();
 }
 
-void Announcer::say(const QString &text)
+void Announcer::say(const QString &text, Politeness politeness)
 {
     if (text.isEmpty())
         return;
     m_notice->setAccessibleName(text);
-#ifdef Q_OS_WIN
-    // Windows' bridge passes no appearing object on to UI Automation; a text
-    // that changes it hands on as a notification, which screen readers speak
-    // at once. The status bar sends it, being in the tree they walk.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement: AT-SPI's and UI Automation's, spoken as it is,
+    // without a role. The status bar sends it, being in the tree that screen
+    // readers walk.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    announcement.setPoliteness(politeness == Politeness::Assertive
+                                   ? QAccessible::AnnouncementPoliteness::Assertive
+                                   : QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&announcement);
+#elif defined(Q_OS_WIN)
+    // Before Qt 6.8 there is no announcement. Qt 6.4's Windows bridge passes
+    // no appearing object on to UI Automation, but a text that changes it
+    // hands on as a notification, which screen readers speak at once (Qt
+    // 6.5.3 took that out again). The status bar sends it, being in the tree
+    // they walk.
+    Q_UNUSED(politeness);
     QAccessibleValueChangeEvent notification(this, text);
     QAccessible::updateAccessibility(&notification);
 #else
-    // The notification stays hidden: the event alone makes it heard.
+    // Before Qt 6.8, the notification that appears: it stays hidden, and the
+    // event alone makes it heard.
+    Q_UNUSED(politeness);
     QAccessibleEvent appeared(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&appeared);
 #endif

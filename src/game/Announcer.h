@@ -13,10 +13,11 @@
 // focus, and a label never has it; what it does speak at once, wherever the
 // focus is, is a notification that appears, and inside a status bar it says
 // the text alone, without naming the role. So the announcer is a status bar
-// that is never shown, holding one notification whose name is the text; each
-// announcement says that the notification appeared. UI Automation, on
-// Windows, has no appearing objects: there each announcement is a UI
-// Automation notification that the status bar raises. Nothing of it is drawn
+// that is never shown. From Qt 6.8 on it sends Qt's announcements. Before,
+// it holds one notification whose name is the text, and each announcement
+// says that the notification appeared; UI Automation, on Windows, has no
+// appearing objects: there each is a UI Automation notification that the
+// status bar raises. Nothing of it is drawn
 // and nothing of it takes the focus. Being the window's status bar, it also
 // answers a screen reader's command to read the status bar, with a summary.
 class Announcer : public QWidget
@@ -26,8 +27,15 @@ class Announcer : public QWidget
 public:
     explicit Announcer(QWidget *parent);
 
-    // Says the text once; an empty text says nothing.
-    void say(const QString &text);
+    // How a text takes its turn with what the screen reader is saying.
+    enum class Politeness {
+        Polite,   // after it
+        Assertive // cutting it short
+    };
+
+    // Says the text once; an empty text says nothing. Only Qt 6.8 and later
+    // hand the politeness on.
+    void say(const QString &text, Politeness politeness = Politeness::Polite);
     // The last text said.
     QString lastSaid() const;
     // What the status bar reads when a screen reader is asked for it (Orca's

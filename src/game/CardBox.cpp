@@ -20,9 +20,9 @@ class CardBoxAccessible : public QAccessibleWidget
 public:
     explicit CardBoxAccessible(CardBox *box) : QAccessibleWidget(box, QAccessible::Button) {}
 
-    // Windows' bridge tells UI Automation of a new name for combo boxes
-    // alone; a card box with the focus passes for one while it is renamed,
-    // so that the screen reader there hears the card's new name too.
+    // Qt 6.4's Windows bridge tells UI Automation of a new name for combo
+    // boxes alone; a card box with the focus passes for one while it is
+    // renamed, so that the screen reader there hears the card's new name too.
     QAccessible::Role role() const override
     {
         return box()->isRenaming() ? QAccessible::ComboBox : QAccessible::Button;

@@ -249,10 +249,14 @@ void Form1::speakChanges()
     for (int i = 0; i < counts.size(); ++i)
         if (counts[i] != m_heard.counts.value(i))
             parts << captions[static_cast<std::size_t>(i)]->text() + QLatin1Char(' ') + counts[i];
+    // A new deal, a verdict or an Answer, which each change a count, cut
+    // short what is being said: it is over. A running result waits its turn.
+    const auto politeness =
+        counts != m_heard.counts ? Announcer::Politeness::Assertive : Announcer::Politeness::Polite;
     m_heard = {s.dealLock, taken, Label1->text(), counts};
     // The summary first: a screen reader may read the status bar that says it.
     m_announcer->setSummary(summary());
-    m_announcer->say(Announcer::sentences(parts));
+    m_announcer->say(Announcer::sentences(parts), politeness);
 }
 
 // The result line and every count with its caption.
