@@ -119,16 +119,16 @@ class Table:
         self.app = self._wait(lambda: self._find_application(), "the program on the bus",
                               seconds=30)
         frame = self._wait(lambda: self.app.childCount and self.app[0], "its window")
-        check(frame.getRoleName() == "frame", "the program's first child is a %s, not a frame"
-              % frame.getRoleName())
+        check(frame.getRole() == pyatspi.ROLE_FRAME,
+              "the program's first child is a %s, not a frame" % frame.getRoleName())
         self.buttons = {key: self._wait(lambda caption=caption: self._find(
-            lambda o: o.getRoleName() == "push button" and o.name == caption),
+            lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == caption),
             "the button %r" % caption) for key, caption in BUTTONS.items()}
         self.labels = {name: self._wait(lambda name=name: self._find(
-            lambda o: o.getRoleName() == "label" and o.description == name),
+            lambda o: o.getRole() == pyatspi.ROLE_LABEL and o.description == name),
             "the label described %r" % name) for name in ["Label1", *COUNTS]}
         captions = set(BUTTONS.values())
-        boxes = self._find_all(lambda o: o.getRoleName() == "push button"
+        boxes = self._find_all(lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON
                                and o.name not in captions)
         check(len(boxes) == 4, "expected 4 card boxes, found %d" % len(boxes))
         # Picture3_1..Picture3_4 stand left to right.
@@ -259,7 +259,8 @@ def check_start(table):
     for index, card in enumerate(table.cards, 1):
         check(table.name(card) == NO_CARD, "before a deal card %d is named %r"
               % (index, table.name(card)))
-        check(card.getRoleName() == "push button", "card %d is a %s" % (index, card.getRoleName()))
+        check(card.getRole() == pyatspi.ROLE_PUSH_BUTTON,
+              "card %d is a %s" % (index, card.getRoleName()))
     check(table.text("Label1") == "0", "the result line starts as %r" % table.text("Label1"))
     check_counts(table, {label: 0 for label in COUNTS})
     for label, caption in COUNTS.items():

@@ -134,7 +134,7 @@ class Game:
         self.app = wait_for(self._find_application, "the program on the bus", 30)
         self.cards = wait_for(lambda: self._cards(), "the four cards")
         self.labels = {name: wait_for(lambda name=name: pyatspi.findDescendant(
-            self.app, lambda o: o.getRoleName() == "label" and o.description == name),
+            self.app, lambda o: o.getRole() == pyatspi.ROLE_LABEL and o.description == name),
             "the label " + name) for name in ["Label1", "Label2", "Label3", "Label6", "Label9"]}
         self.captions = {label: self._caption(label) for label in self.labels if label != "Label1"}
         self.window = wait_for(self._window, "the program's X window")
@@ -147,7 +147,8 @@ class Game:
 
     def _cards(self):
         boxes = pyatspi.findAllDescendants(
-            self.app, lambda o: o.getRoleName() == "push button" and o.name == TEXT["no card"])
+            self.app,
+            lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == TEXT["no card"])
         if len(boxes) != 4:
             return None
         # Picture3_1..Picture3_4 stand left to right.
@@ -170,25 +171,25 @@ class Game:
         return {label: self.shows(self.labels[label]) for label in self.captions}
 
     def _windows(self, role):
-        return [w for w in self.app if w is not None and w.getRoleName() == role]
+        return [w for w in self.app if w is not None and w.getRole() == role]
 
     def message(self):
         """The text of the open message box, as the program names it to a
         screen reader (the Help text spelt right), or ""."""
-        for box in self._windows("dialog") + self._windows("alert"):
-            labels = pyatspi.findAllDescendants(box, lambda o: o.getRoleName() == "label")
+        for box in self._windows(pyatspi.ROLE_DIALOG) + self._windows(pyatspi.ROLE_ALERT):
+            labels = pyatspi.findAllDescendants(box, lambda o: o.getRole() == pyatspi.ROLE_LABEL)
             if labels and not any(label.description == "lblVersion" for label in labels):
                 return max((label.name for label in labels), key=len)
         return ""
 
     def commands(self):
         """The menu bar's commands, in order."""
-        bar = pyatspi.findDescendant(self.app, lambda o: o.getRoleName() == "menu bar")
+        bar = pyatspi.findDescendant(self.app, lambda o: o.getRole() == pyatspi.ROLE_MENU_BAR)
         return [command.name for command in bar]
 
     def about(self):
         """The About box's title bar and version line, or ""."""
-        for box in self._windows("dialog"):
+        for box in self._windows(pyatspi.ROLE_DIALOG):
             version = pyatspi.findDescendant(box, lambda o: o.description == "lblVersion")
             if version:
                 title = subprocess.run(["xdotool", "getactivewindow", "getwindowname"],
