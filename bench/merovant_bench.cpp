@@ -179,9 +179,8 @@ public:
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         std::string fd = std::to_string(display[1]);
-        // Only its socket in /tmp, as the checks' servers (tests/support/driving.sh).
-        std::vector<std::string> words = {"Xvfb",        "-displayfd", fd,    "-screen",   "0",
-                                          "1024x768x24", "-nolisten",  "tcp", "-nolisten", "local"};
+        std::vector<std::string> words = {"Xvfb", "-displayfd",  fd,          "-screen",
+                                          "0",    "1024x768x24", "-nolisten", "tcp"};
         std::vector<char *> args;
         for (std::string &word : words)
             args.push_back(word.data());

@@ -70,14 +70,11 @@ stop() {
 # start_xvfb DIR: starts Xvfb on a display number that it picks itself and
 # tells on a pipe, sets xvfb_pid and exports DISPLAY. Fails, its output in
 # DIR/xvfb.log, when the server does not come up. The server does not reset
-# when its last client leaves, as helpers and screen readers come and go. It
-# listens only on its socket in /tmp: the abstract ones are shared by every
-# root on the machine, so that a check in another release's tree
-# (scripts/debian.sh) could reach this server, and this one's.
+# when its last client leaves, as helpers and screen readers come and go.
 start_xvfb() {
     local dir=$1 display_fd display
     exec {display_fd}>"$dir/display"
-    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp -nolisten local -noreset \
+    Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp -noreset \
         >"$dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec {display_fd}>&-
