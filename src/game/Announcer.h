@@ -17,9 +17,9 @@
 // it holds one notification whose name is the text, and each announcement
 // says that the notification appeared; UI Automation, on Windows, has no
 // appearing objects: there each is a UI Automation notification that the
-// status bar raises. Nothing of it is drawn
-// and nothing of it takes the focus. Being the window's status bar, it also
-// answers a screen reader's command to read the status bar, with a summary.
+// status bar raises. Nothing of it is drawn and nothing of it takes the
+// focus. Being the window's status bar, it also answers a screen reader's
+// command to read the status bar, with a summary.
 class Announcer : public QWidget
 {
     Q_OBJECT
