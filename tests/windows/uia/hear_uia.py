@@ -11,15 +11,14 @@ Usage: hear_uia.py MEROVANT.EXE STANDIN_DIR LANGUAGE WORK_DIR
 STANDIN_DIR holds the stand-in uiautomationcore.dll and uia_root.exe;
 LANGUAGE is "en" or "de"; WORK_DIR takes the stand-in's log. Run by
 hear_uia.sh, on an X server and in a Wine prefix of its own (WINEPREFIX,
-which it makes). With the stand-in in the prefix's system folder, it starts
-the program,
-asks for its UI Automation root as a screen reader does when it starts,
-and types keys into its window with xdotool: a deal played to its verdict,
-a refused card, a second deal with a card focused, and Answer. After each
-key it waits on the stand-in's log for the notifications that the table of
-expectations below builds from what the program shows, read from the tree
-the stand-in writes out, and for the focus where the key moves it; each
-notification must come once, and no other. Then the tree
+which it makes), with the stand-in in the prefix's system folder. It starts
+the program, asks for its UI Automation root as a screen reader does when
+it starts, and types keys into its window with xdotool: a deal played to
+its verdict, a refused card, a second deal with a card focused, and Answer.
+After each key it waits on the stand-in's log for the notifications that
+the table of expectations below builds from what the program shows, read
+from the tree the stand-in writes out, and for the focus where the key
+moves it; each notification must come once, and no other. Then the tree
 itself: the window, the four cards with their names, the buttons, and the
 status bar with the summary, found where NVDA looks for it.
 """
