@@ -77,6 +77,7 @@ class Orca:
 
     def _read(self):
         pending = b""
+        echo = False  # the next utterance echoes a key
         while True:
             try:
                 chunk = os.read(self.master, 65536)
@@ -90,9 +91,17 @@ class Orca:
                 for raw in complete:
                     line = raw.decode("utf-8", "replace").rstrip("\r")
                     self.log.write(line + "\n")
+                    if "Presenting keyboard event" in line:
+                        echo = True
                     match = SPOKEN.search(line)
                     if match:
-                        self.spoken.append((len(self.lines), match.group(1)))
+                        text = match.group(1)
+                        # Orca 43 ends an echoed key with a blank, Orca 48
+                        # does not: here each does.
+                        if echo and not text.endswith(" "):
+                            text += " "
+                        echo = False
+                        self.spoken.append((len(self.lines), text))
                     self.lines.append(line)
                     self.last_line_time = time.monotonic()
 
