@@ -16,9 +16,10 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev zlib1g-dev qt6-tools-dev qt6-
 # menu entry and the AppStream metadata, and man for the manual page.
 DESKTOP_CHECK_PACKAGES=(xvfb x11-utils xdotool desktop-file-utils appstream man-db)
 # What building the Debian package needs besides its Build-Depends, which
-# package.sh reads off debian/control, and what checks the package and the
+# package.sh reads off debian/control (build-essential, which every Debian
+# build assumes, a minimal system lacks), and what checks the package and the
 # licences of the sources.
-PACKAGE_PACKAGES=(dpkg-dev debhelper)
+PACKAGE_PACKAGES=(dpkg-dev debhelper build-essential)
 PACKAGE_CHECK_PACKAGES=(lintian reuse)
 
 # Runs a command as root: directly, or through sudo. Without either, says in
