@@ -47,12 +47,14 @@ version=$(dpkg-parsechangelog --show-field Version)
 src=$out/merovant-$version
 rm -rf "$out"
 mkdir -p "$src"
-# Only what the repository holds: no build trees, no local leftovers.
+# Only what the repository holds: no build trees, no local leftovers; without
+# git (a bare Debian tree), all but the build trees, git's own files and
+# Python's caches.
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     git ls-files -z --cached --others --exclude-standard |
         tar --null --files-from=- --ignore-failed-read -cf - | tar -xf - -C "$src"
 else
-    tar --exclude='./build*' -cf - . | tar -xf - -C "$src"
+    tar --exclude='./build*' --exclude=./.git --exclude=__pycache__ -cf - . | tar -xf - -C "$src"
 fi
 step "copied the sources to $src/"
 if $check; then
