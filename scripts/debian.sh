@@ -52,7 +52,7 @@ EOF
     step "made the Debian $release tree"
 fi
 cp /etc/resolv.conf "$tree/etc/resolv.conf"
-mkdir -p "$tree$clone" "$builds/build" "$builds/build-sanitize" "$builds/build-windows"
+mkdir -p "$tree$clone"
 
 # In a mount and process namespace of its own: the mounts end with it.
 exec unshare --mount --pid --fork --propagation private bash -euc '
@@ -76,7 +76,7 @@ mount -t tmpfs -o mode=1777,nosuid,nodev shm "$tree/dev/shm"
 mount -t tmpfs -o mode=1777,nosuid,nodev tmp "$tree/tmp"
 mount --bind "$clone" "$tree$clone"
 for dir in build build-sanitize build-windows; do
-    mkdir -p "$clone/$dir"
+    mkdir -p "$clone/$dir" "$builds/$dir"
     mount --bind "$builds/$dir" "$tree$clone/$dir"
 done
 cd "$tree$clone"
