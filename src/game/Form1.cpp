@@ -195,6 +195,10 @@ void Form1::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && Label1)
         applyColours();
+    // As a desktop's menus do, the menu bar gives the keyboard back when
+    // another window comes to the front.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_focusBeforeMenu)
+        closeMenuBar();
 }
 
 void Form1::connectHandlers()
@@ -290,6 +294,15 @@ bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
+
+// Whether a dialog besides the table is open, such as About.
+bool dialogOpen()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->isVisible() && window->windowType() == Qt::Dialog;
+    });
+}
 } // namespace
 
 // A key presses the control it stands for, through the same handler as the
@@ -341,9 +354,18 @@ bool Form1::pressMenuBarKey(const QKeyEvent &event)
     if (!m_focusBeforeMenu || !(isEnter(key) || key == Qt::Key_Escape || key == Qt::Key_Space))
         return false;
     QAction *chosen = key == Qt::Key_Escape ? nullptr : menuBar()->activeAction();
-    closeMenuBar();
-    if (chosen)
-        chosen->trigger();
+    if (!chosen) {
+        closeMenuBar();
+        return true;
+    }
+    // The command runs while the menu bar still has the keyboard. A window
+    // it opens takes over from there, and changeEvent() gives the focus back
+    // once the table has lost the front, where a screen reader does not
+    // announce it: given back now, it would be heard between the menu and the
+    // window. A message box has come and gone by the time trigger() returns.
+    chosen->trigger();
+    if (m_focusBeforeMenu && !dialogOpen())
+        closeMenuBar();
     return true;
 }
 
