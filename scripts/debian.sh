@@ -10,8 +10,9 @@
 # packages and kept in ${XDG_CACHE_HOME:-~/.cache}/merovant/, or in
 # $MEROVANT_CACHE; what the command installs there stays for the next run.
 # Inside, the clone is at the same path, with build folders of that release
-# (build-RELEASE/ here, build/ and the like there), and the command gets its
-# own processes, /proc, /dev and /tmp. It all lives in a mount namespace of
+# (build-RELEASE/ here, build/ and the like there); this machine's own build/
+# shows there, read-only, as build-<this machine's release>/, for what was
+# built here. The command gets its own processes, /proc, /dev and /tmp. It all lives in a mount namespace of
 # its own: whatever it mounts goes with it, however the command ends.
 # Needs root, for debootstrap, mount and chroot.
 set -euo pipefail
@@ -33,6 +34,7 @@ MEROVANT_CACHE=${MEROVANT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/merovant}
 tree=$MEROVANT_CACHE/debian-$release
 clone=$PWD
 builds=$clone/build-$release
+host_build=$clone/build-$(. /etc/os-release && echo "$VERSION_CODENAME")
 
 if [ ! -f "$tree/.made" ]; then
     ensure_packages debootstrap
@@ -56,8 +58,8 @@ mkdir -p "$tree$clone"
 
 # In a mount and process namespace of its own: the mounts end with it.
 exec unshare --mount --pid --fork --propagation private bash -euc '
-tree=$1 clone=$2 builds=$3
-shift 3
+tree=$1 clone=$2 builds=$3 host_build=$4
+shift 4
 mount -t proc proc "$tree/proc"
 # Its own /dev: the usual devices, its own terminals and shared memory.
 mount -t tmpfs -o mode=755,nosuid dev "$tree/dev"
@@ -79,8 +81,12 @@ for dir in build build-sanitize build-windows; do
     mkdir -p "$clone/$dir" "$builds/$dir"
     mount --bind "$builds/$dir" "$tree$clone/$dir"
 done
+if [ "$host_build" != "$builds" ]; then
+    mkdir -p "$clone/build" "$host_build"
+    mount --bind -o ro "$clone/build" "$tree$host_build"
+fi
 cd "$tree$clone"
 exec chroot "$tree" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 CI="${CI:-}" \
     bash -c "cd \"\$0\" && exec \"\$@\"" "$clone" "$@"
-' debian.sh "$tree" "$clone" "$builds" "$@"
+' debian.sh "$tree" "$clone" "$builds" "$host_build" "$@"
