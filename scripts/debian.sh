@@ -40,6 +40,7 @@ if [ ! -f "$tree/.made" ]; then
     ensure_packages debootstrap
     echo "== Making a Debian $release tree in $tree"
     rm -rf "$tree"
+    mkdir -p "$MEROVANT_CACHE"
     # Debian's own archive, as this machine's apt reaches it.
     mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Identifier: Packages' 2>/dev/null |
         grep -m 1 '/debian/$' || echo http://deb.debian.org/debian/)
