@@ -435,7 +435,7 @@ void AccessibilityTest::f10OpensTheMenuBar()
     auto *bar = table.form.findChild<QMenuBar *>();
     // A window that a command opens comes to the front in a moment.
     QTRY_COMPARE(table.form.focusWidget() == bar ? QStringLiteral("menu bar")
-                                                  : table.form.focusWidget()->objectName(),
+                                                 : table.form.focusWidget()->objectName(),
                  focus);
     QCOMPARE(bar->activeAction() ? bar->activeAction()->objectName() : QString(), highlighted);
     QCOMPARE(table.platform.messages.size(), messages);
