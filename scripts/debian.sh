@@ -12,8 +12,9 @@
 # Inside, the clone is at the same path, with build folders of that release
 # (build-RELEASE/ here, build/ and the like there); this machine's own build/
 # shows there, read-only, as build-<this machine's release>/, for what was
-# built here. The command gets its own processes, /proc, /dev and /tmp. It all lives in a mount namespace of
-# its own: whatever it mounts goes with it, however the command ends.
+# built here. The command gets its own processes, /proc, /dev and /tmp. It
+# all lives in a mount namespace of its own: whatever it mounts goes with
+# it, however the command ends.
 # Needs root, for debootstrap, mount and chroot.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
