@@ -50,7 +50,6 @@ out=build/package
 if [ -n "$deb" ]; then
     mkdir -p "$out"
     version=$(dpkg-deb --field "$deb" Version)
-    dpkg-deb --field "$deb" Package Version Architecture Depends
 else
     # Whatever else debian/control asks for: dpkg-checkbuilddeps names what is
     # missing, with versions and alternatives that apt does not need here.
@@ -91,10 +90,12 @@ else
     deb=${debs[0]}
     built=yes
     step "built $deb, $(du -k "$deb" | cut -f1) KiB"
-    dpkg-deb --field "$deb" Package Version Architecture Installed-Size Depends Recommends
+fi
+dpkg-deb --field "$deb" Package Version Architecture Installed-Size Depends Recommends
 
-    $check || exit 0
+$check || exit 0
 
+if [ -n "$built" ]; then
     # Errors and warnings fail; infos and pedantic notes are shown, and the
     # overridden ones with the reason for each.
     lintian --display-experimental --display-info --pedantic --show-overrides --fail-on error,warning "$deb"

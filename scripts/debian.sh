@@ -84,7 +84,7 @@ for dir in build build-sanitize build-windows; do
     mount --bind "$builds/$dir" "$tree$clone/$dir"
 done
 if [ "$host_build" != "$builds" ]; then
-    mkdir -p "$clone/build" "$host_build"
+    mkdir -p "$host_build"
     mount --bind -o ro "$clone/build" "$tree$host_build"
 fi
 cd "$tree$clone"
