@@ -5,7 +5,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds Merovant for 64-bit Windows from the same sources, with Debian's
-# mingw-w64 and a static Qt built once from Debian's own Qt source.
+# mingw-w64 and a static Qt built once from Debian's own Qt source: Debian
+# 13's, with its mingw-w64 and Qt tools. On an older Debian it runs itself in
+# a Debian 13 tree (scripts/debian.sh, as root), and the results land in the
+# same build-windows/.
 #   ./windows.sh          build-windows/bin/merovant.exe, and in
 #                         build-windows/package/ its installer and portable zip
 #   ./windows.sh --check  and under Wine: the test suites, the program's window
@@ -19,6 +22,10 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 . scripts/qt-windows.sh
 
 read_check_option "$@"
+if [ "$(. /etc/os-release && echo "${VERSION_ID:-99}")" -lt 13 ]; then
+    as_root scripts/debian.sh trixie ./windows.sh "$@"
+    exit
+fi
 
 # The cross compilers in their POSIX-threads variant, which Qt needs;
 # dpkg-source and Python unpack Qt's source and collect its licences; the
@@ -40,8 +47,13 @@ build=build-windows
 targets=(--target merovant windows-package)
 $check && targets=()
 # Qt's toolchain file sets the cross compiler and the host's Qt tools up.
+# Debian's Qt leaves out the static plugins (the Windows platform, the style,
+# the icon reader) unless asked for them. Compiled for size, and the linker
+# drops what nothing calls.
 build_tree "$build" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s "${targets[@]}"
+    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG -ffunction-sections -fdata-sections" \
+    -DCMAKE_EXE_LINKER_FLAGS_RELEASE="-s -Wl,--gc-sections" "${targets[@]}"
 $check && cmake --build "$build" --target windows-package
 step "built $build/bin/merovant.exe and $build/package/"
 

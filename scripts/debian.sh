@@ -10,7 +10,8 @@
 # packages and kept in ${XDG_CACHE_HOME:-~/.cache}/merovant/, or in
 # $MEROVANT_CACHE; what the command installs there stays for the next run.
 # Inside, the clone is at the same path, with build folders of that release
-# (build-RELEASE/ here, build/ and the like there); this machine's own build/
+# (build-RELEASE/ here, build/ and build-sanitize/ there; build-windows/ is
+# the same in and out, as only Debian 13 builds it); this machine's own build/
 # shows there, read-only, as build-<this machine's release>/, for what was
 # built here. The command gets its own processes, /proc, /dev and /tmp. It
 # all lives in a mount namespace of its own: whatever it mounts goes with
@@ -79,7 +80,7 @@ ln -s /proc/self/fd/2 "$tree/dev/stderr"
 mount -t tmpfs -o mode=1777,nosuid,nodev shm "$tree/dev/shm"
 mount -t tmpfs -o mode=1777,nosuid,nodev tmp "$tree/tmp"
 mount --bind "$clone" "$tree$clone"
-for dir in build build-sanitize build-windows; do
+for dir in build build-sanitize; do
     mkdir -p "$clone/$dir" "$builds/$dir"
     mount --bind "$builds/$dir" "$tree$clone/$dir"
 done

@@ -10,19 +10,38 @@
 # Only what the game and its tests use: no OpenGL, not even loaded at run
 # time. The third-party libraries come from Qt's own copies, which the static
 # program then carries. Debian's +dfsg source lacks wintab.h, so tablet
-# events stay out. direct2d must keep its default: without it 6.4 leaves the
-# DirectWrite font database out of QtGui while the platform plugin still
-# needs it.
+# events stay out. The rest keeps the program small: the widgets, dialogs,
+# text formats and image formats that nothing here opens or reads, the font
+# engines that Windows does not need beside its own DirectWrite, and code
+# compiled for size.
 QT_WINDOWS_OPTIONS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
+    -DFEATURE_optimize_size=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
     -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_dynamicgl=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_zstd=OFF
     -DFEATURE_tabletevent=OFF
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
-    -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
-    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF)
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF
+    -DFEATURE_freetype=OFF -DFEATURE_harfbuzz=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_imageformat_bmp=OFF
+    -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_movie=OFF
+    -DFEATURE_pdf=OFF -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF
+    -DFEATURE_textmarkdownwriter=OFF -DFEATURE_undocommand=OFF
+    -DFEATURE_mimetype=OFF -DFEATURE_filesystemwatcher=OFF -DFEATURE_sharedmemory=OFF
+    -DFEATURE_systemsemaphore=OFF -DFEATURE_islamiccivilcalendar=OFF
+    -DFEATURE_jalalicalendar=OFF
+    -DFEATURE_style_fusion=OFF -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF
+    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
+    -DFEATURE_filedialog=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF
+    -DFEATURE_wizard=OFF -DFEATURE_errormessage=OFF
+    -DFEATURE_progressdialog=OFF -DFEATURE_splashscreen=OFF -DFEATURE_tabwidget=OFF
+    -DFEATURE_toolbox=OFF
+    -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splitter=OFF
+    -DFEATURE_keysequenceedit=OFF
+    -DFEATURE_whatsthis=OFF)
 
 MEROVANT_CACHE=${MEROVANT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/merovant}
 # The Qt build runs in a command substitution, which stops at a failing

@@ -87,18 +87,10 @@ void Announcer::say(const QString &text, Politeness politeness)
                                    ? QAccessible::AnnouncementPoliteness::Assertive
                                    : QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&announcement);
-#elif defined(Q_OS_WIN)
-    // Before Qt 6.8 there is no announcement. Qt 6.4's Windows bridge passes
-    // no appearing object on to UI Automation, but a text that changes it
-    // hands on as a notification, which screen readers speak at once (Qt
-    // 6.5.3 took that out again). The status bar sends it, being in the tree
-    // they walk.
-    Q_UNUSED(politeness);
-    QAccessibleValueChangeEvent notification(this, text);
-    QAccessible::updateAccessibility(&notification);
 #else
-    // Before Qt 6.8, the notification that appears: it stays hidden, and the
-    // event alone makes it heard.
+    // Qt 6.4 (Debian 12) has no announcement: the notification that appears
+    // stays hidden, and the event alone makes it heard. Windows builds use
+    // Qt 6.8.
     Q_UNUSED(politeness);
     QAccessibleEvent appeared(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&appeared);

@@ -13,11 +13,10 @@
 // focus, and a label never has it; what it does speak at once, wherever the
 // focus is, is a notification that appears, and inside a status bar it says
 // the text alone, without naming the role. So the announcer is a status bar
-// that is never shown. From Qt 6.8 on it sends Qt's announcements. Before,
-// it holds one notification whose name is the text, and each announcement
-// says that the notification appeared; UI Automation, on Windows, has no
-// appearing objects: there each is a UI Automation notification that the
-// status bar raises. Nothing of it is drawn and nothing of it takes the
+// that is never shown. From Qt 6.8 on it sends Qt's announcements, which
+// AT-SPI and UI Automation hand on as text. Before, it holds one
+// notification whose name is the text, and each announcement says that the
+// notification appeared. Nothing of it is drawn and nothing of it takes the
 // focus. Being the window's status bar, it also answers a screen reader's
 // command to read the status bar, with a summary.
 class Announcer : public QWidget

@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScopedValueRollback>
 #include <QStyleOptionFocusRect>
 
 namespace {
@@ -19,14 +18,6 @@ class CardBoxAccessible : public QAccessibleWidget
 {
 public:
     explicit CardBoxAccessible(CardBox *box) : QAccessibleWidget(box, QAccessible::Button) {}
-
-    // Qt 6.4's Windows bridge tells UI Automation of a new name for combo
-    // boxes alone; a card box with the focus passes for one while it is
-    // renamed, so that the screen reader there hears the card's new name too.
-    QAccessible::Role role() const override
-    {
-        return box()->isRenaming() ? QAccessible::ComboBox : QAccessible::Button;
-    }
 
     QStringList actionNames() const override
     {
@@ -79,9 +70,6 @@ void CardBox::setFace(const QImage *picture, const QString &name)
 
 void CardBox::setTaken(bool taken)
 {
-#ifdef Q_OS_WIN
-    const QScopedValueRollback<bool> renaming(m_renaming, hasFocus());
-#endif
     // Setting the name also tells assistive technology of the change.
     setAccessibleName(taken ? CardName::taken(m_name) : m_name);
 }

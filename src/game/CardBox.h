@@ -26,9 +26,6 @@ public:
     // A taken card says so in its name: "Seven of hearts, taken".
     void setTaken(bool taken);
     QString cardName() const { return m_name; }
-    // True while the box, having the focus, tells assistive technology of
-    // its new name on Windows.
-    bool isRenaming() const { return m_renaming; }
     const QImage *picture() const { return m_picture; }
 
 public slots:
@@ -48,5 +45,4 @@ private:
     const QImage *m_picture = nullptr;
     QString m_name;
     bool m_pressed = false;
-    bool m_renaming = false;
 };

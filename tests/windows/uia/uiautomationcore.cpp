@@ -4,14 +4,15 @@
 
 // A stand-in for Windows' UI Automation core, for checking under Wine what
 // the program hands a screen reader. Wine's own uiautomationcore.dll says no
-// client is listening and lacks the notification call, so Qt's bridge would
-// stay silent there. This one answers as the system's does on Windows 10
-// 1709 and later, and writes one line for everything it is handed into the
-// file that UIA_STANDIN_LOG names (a Windows path):
+// client is listening, so Qt's bridge would stay silent there. This one answers as the system's
+// does on Windows 10 1709 and later, and writes one line for everything it is handed into the file
+// that UIA_STANDIN_LOG names (a Windows path):
 //
 //   notification <kind> <processing> <sender> <text>
 //   event <event> <element>
 //   property <property> <element> <new value>
+//   pattern ExpandCollapse <element>   an element of an event or of the tree
+//                                      offers it, as a combo box does
 //   root                         a client asked the window for its root...
 //   tree <depth> <element>       ...which reaches these elements, depth first
 //   statusbar <element>          ...and the status bar a screen reader finds
@@ -29,15 +30,7 @@
 #include <string>
 
 namespace {
-// What Debian's mingw-w64 headers leave out; the values are Windows'.
-enum NotificationKind { ItemAdded, ItemRemoved, ActionCompleted, ActionAborted, Other };
-enum NotificationProcessing {
-    ImportantAll,
-    ImportantMostRecent,
-    All,
-    MostRecent,
-    CurrentThenMostRecent
-};
+// Windows' values, which mingw-w64's headers name in their own way or not at all.
 constexpr PROPERTYID controlTypeProperty = 30003;
 constexpr PROPERTYID nameProperty = 30005;
 constexpr PROPERTYID automationIdProperty = 30011;
@@ -150,11 +143,25 @@ IRawElementProviderSimple *simple(IRawElementProviderFragment *fragment)
     return as<IRawElementProviderSimple>(fragment);
 }
 
+// The pattern that makes a screen reader read an element as something to
+// open, as a combo box.
+void writePatterns(IRawElementProviderSimple *element)
+{
+    constexpr PATTERNID expandCollapsePattern = 10005;
+    IUnknown *pattern = nullptr;
+    if (element && SUCCEEDED(element->GetPatternProvider(expandCollapsePattern, &pattern)) &&
+        pattern) {
+        write("pattern\tExpandCollapse\t" + describe(element));
+        pattern->Release();
+    }
+}
+
 // Each element as a client walking the tree from the root meets it.
 void writeTree(IRawElementProviderFragment *fragment, int depth)
 {
     IRawElementProviderSimple *element = simple(fragment);
     write("tree\t" + std::to_string(depth) + '\t' + describe(element));
+    writePatterns(element);
     if (element)
         element->Release();
     IRawElementProviderFragment *child = nullptr;
@@ -237,15 +244,17 @@ std::string kindName(int kind)
 {
     static const char *const names[] = {"ItemAdded", "ItemRemoved", "ActionCompleted",
                                         "ActionAborted", "Other"};
-    return kind >= 0 && kind <= Other ? names[kind] : std::to_string(kind);
+    return kind >= 0 && kind < static_cast<int>(std::size(names)) ? names[kind]
+                                                                  : std::to_string(kind);
 }
 
 std::string processingName(int processing)
 {
     static const char *const names[] = {"ImportantAll", "ImportantMostRecent", "All", "MostRecent",
                                         "CurrentThenMostRecent"};
-    return processing >= 0 && processing <= CurrentThenMostRecent ? names[processing]
-                                                                  : std::to_string(processing);
+    return processing >= 0 && processing < static_cast<int>(std::size(names))
+               ? names[processing]
+               : std::to_string(processing);
 }
 } // namespace
 
@@ -282,6 +291,7 @@ __declspec(dllexport) HRESULT WINAPI
     UiaRaiseAutomationEvent(IRawElementProviderSimple *element, EVENTID id)
 {
     write("event\t" + eventName(id) + '\t' + describe(element));
+    writePatterns(element);
     return S_OK;
 }
 
@@ -290,12 +300,13 @@ __declspec(dllexport) HRESULT WINAPI
                                            VARIANT, VARIANT newValue)
 {
     write("property\t" + propertyName(id) + '\t' + describe(element) + '\t' + text(newValue));
+    writePatterns(element);
     return S_OK;
 }
 
 __declspec(dllexport) HRESULT WINAPI
-    UiaRaiseNotificationEvent(IRawElementProviderSimple *sender, int kind, int processing,
-                              BSTR displayString, BSTR)
+    UiaRaiseNotificationEvent(IRawElementProviderSimple *sender, NotificationKind kind,
+                              NotificationProcessing processing, BSTR displayString, BSTR)
 {
     write("notification\t" + kindName(kind) + '\t' + processingName(processing) + '\t' +
           describe(sender) + '\t' + utf8(displayString));
