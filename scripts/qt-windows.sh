@@ -32,12 +32,12 @@ QT_WINDOWS_OPTIONS=(
     -DFEATURE_mimetype=OFF -DFEATURE_filesystemwatcher=OFF -DFEATURE_sharedmemory=OFF
     -DFEATURE_systemsemaphore=OFF -DFEATURE_islamiccivilcalendar=OFF
     -DFEATURE_jalalicalendar=OFF
-    -DFEATURE_style_fusion=OFF -DFEATURE_style_stylesheet=OFF
-    -DFEATURE_graphicsview=OFF -DFEATURE_mdiarea=OFF
+    -DFEATURE_style_fusion=OFF
+    -DFEATURE_mdiarea=OFF
     -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
     -DFEATURE_filedialog=OFF -DFEATURE_colordialog=OFF -DFEATURE_fontdialog=OFF
     -DFEATURE_wizard=OFF -DFEATURE_errormessage=OFF
-    -DFEATURE_progressdialog=OFF -DFEATURE_splashscreen=OFF -DFEATURE_tabwidget=OFF
+    -DFEATURE_progressdialog=OFF -DFEATURE_splashscreen=OFF
     -DFEATURE_toolbox=OFF
     -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_splitter=OFF
     -DFEATURE_keysequenceedit=OFF
