@@ -28,9 +28,9 @@ if [ "$(. /etc/os-release && echo "${VERSION_ID:-99}")" -lt 13 ]; then
 fi
 
 # The cross compilers in their POSIX-threads variant, which Qt needs;
-# dpkg-source and Python unpack Qt's source and collect its licences; the
+# dpkg-source and patch unpack Qt's source, Python collects its licences; the
 # host's Qt runs moc, rcc and Linguist for the cross build; NSIS and zip pack.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev python3
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev patch python3
     nsis zip "${BUILD_PACKAGES[@]}")
 # Wine runs what was built, on an X server of the checks' own.
 WINDOWS_CHECK_PACKAGES=(wine wine64 xvfb x11-utils xdotool)
@@ -44,6 +44,12 @@ qt=$(ensure_qt_windows)
 step "Qt for Windows in $qt"
 
 build=build-windows
+# CMake keeps the Qt that a build folder first found: another Qt starts it
+# afresh.
+if [ -f "$build/CMakeCache.txt" ] &&
+    ! grep -qF "$qt/lib/cmake/Qt6/qt.toolchain.cmake" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
 targets=(--target merovant windows-package)
 $check && targets=()
 # Qt's toolchain file sets the cross compiler and the host's Qt tools up.

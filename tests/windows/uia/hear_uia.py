@@ -281,7 +281,8 @@ def run(program, standin, language, work):
 def check_tree(table):
     shown = table.shown()
     tree = shown["tree"]
-    check(tree.get("Form1", (None, None))[1] == "Window", "the tree has no window at its root")
+    check(tree.get("Form1", (None, None))[1] == "Window",
+          "the tree has no window at its root: %r" % sorted(tree.items(), key=lambda e: e[1][0])[:3])
     for index, name in enumerate(shown["names"], 1):
         check(tree["Picture3_%d" % index][1] == "Button" and name != TEXT["no card"],
               "card %d is %r" % (index, tree["Picture3_%d" % index]))

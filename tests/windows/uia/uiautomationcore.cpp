@@ -4,9 +4,10 @@
 
 // A stand-in for Windows' UI Automation core, for checking under Wine what
 // the program hands a screen reader. Wine's own uiautomationcore.dll says no
-// client is listening, so Qt's bridge would stay silent there. This one answers as the system's
-// does on Windows 10 1709 and later, and writes one line for everything it is handed into the file
-// that UIA_STANDIN_LOG names (a Windows path):
+// client is listening, so Qt's bridge would stay silent there. This one
+// answers as the system's does on Windows 10 1709 and later, and writes one
+// line for everything it is handed into the file that UIA_STANDIN_LOG names
+// (a Windows path):
 //
 //   notification <kind> <processing> <sender> <text>
 //   event <event> <element>
