@@ -42,6 +42,10 @@ if [ ! -f "$prefix/system.reg" ]; then
     wine wineboot --init >/dev/null 2>&1
     wineserver -w
 fi
+# One server for all of the suite's Wine programs: one that ends by itself
+# between two of them can leave the second talking to a server on its way
+# out ("recvmsg: Connection reset by peer", with Wine 10).
+wineserver -p
 
 wine "$suite" -o "$(winepath -w "$work/report.txt"),txt" "$@"
 status=$?

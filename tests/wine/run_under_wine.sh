@@ -32,6 +32,8 @@ trap cleanup EXIT INT TERM
 start=$(date +%s)
 "$wine" wineboot --init >/dev/null 2>&1
 "$wineserver" -w
+# One server from here on, for the reason in tests/windows/run_under_wine.sh.
+"$wineserver" -p
 booted=$(date +%s)
 echo "Wine prefix ready in $((booted - start)) s"
 
