@@ -8,17 +8,19 @@
 # patches to Qt, so a change of any builds afresh and a fresh clone on the
 # same machine reuses it.
 
-# Only what the game and its tests use: no OpenGL, not even loaded at run
-# time. The third-party libraries come from Qt's own copies, which the static
-# program then carries. Debian's +dfsg source lacks wintab.h, so tablet
-# events stay out. The rest keeps the program small: the widgets, dialogs,
-# text formats and image formats that nothing here opens or reads, the font
-# engines that Windows does not need beside its own DirectWrite, and code
-# compiled for size, each function in a section of its own that the
-# program's link drops if unused. Direct2D stays: without it Qt 6.8 neither
-# compiles nor starts its DirectWrite font engine; only its platform plugin,
-# which nothing loads, is left out. Qt's unity build compiles its sources in
-# batches, which takes a fraction of the time.
+# Left out is what the game and its tests never use, as far as Qt's Windows
+# style lets (it needs item views, graphics view and text editing): no
+# OpenGL, not even loaded at run time. The third-party libraries come from
+# Qt's own copies, which the static program then carries. Debian's +dfsg
+# source lacks wintab.h, so tablet events stay out. The rest keeps the
+# program small: the widgets, dialogs, text formats and image formats that
+# nothing here opens or reads, the font engines that Windows does not need
+# beside its own DirectWrite, and code compiled for size, each function in a
+# section of its own that the program's link drops if unused. Direct2D
+# stays: without it Qt 6.8 neither compiles nor starts its DirectWrite font
+# engine; only its platform plugin, which nothing loads, is left out. Qt's
+# unity build compiles its sources in batches, which takes a fraction of the
+# time.
 QT_WINDOWS_OPTIONS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DFEATURE_optimize_size=ON
