@@ -54,6 +54,9 @@ QT_WINDOWS_OPTIONS=(
     -DFEATURE_sessionmanager=OFF -DFEATURE_itemmodeltester=OFF
     -DFEATURE_direct2d1_1=OFF)
 
+# Ours, applied after Debian's, each saying why.
+QT_WINDOWS_PATCHES=("$PWD"/scripts/qt-patches/*.patch)
+
 MEROVANT_CACHE=${MEROVANT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/merovant}
 # The Qt build runs in a command substitution, which stops at a failing
 # command too.
@@ -69,7 +72,7 @@ qt_source_version() {
 qt_windows_prefix() {
     local key
     key=$( (qt_source_version && printf '%s\n' "${QT_WINDOWS_OPTIONS[@]}" &&
-        cat "$PWD/cmake/mingw-w64-x86_64.cmake" "$PWD"/scripts/qt-patches/*.patch) |
+        cat "$PWD/cmake/mingw-w64-x86_64.cmake" "${QT_WINDOWS_PATCHES[@]}") |
         sha256sum | cut -c1-12)
     echo "$MEROVANT_CACHE/qt-$(qt_source_version | tr '+~' '__')-windows-x86_64-$key"
 }
@@ -77,8 +80,7 @@ qt_windows_prefix() {
 # Fetches the qtbase source with apt into DIR, through a private copy of the
 # system's Debian sources turned into deb-src entries: apt checks the files
 # against the archive's signed index as for any install, and the system's own
-# apt configuration stays as it is. Debian's patches apply, then those in
-# scripts/qt-patches/.
+# apt configuration stays as it is. Debian's patches apply, then ours.
 fetch_qt_source() {
     local dir=$1 apt=$1/apt
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d"
@@ -104,9 +106,8 @@ fetch_qt_source() {
         cat "$dir/unpack.log" >&2
         return 1
     }
-    # Then ours, each saying why.
     local patch
-    for patch in "$PWD"/scripts/qt-patches/*.patch; do
+    for patch in "${QT_WINDOWS_PATCHES[@]}"; do
         patch --quiet --forward -d "$dir/qtbase" -p1 <"$patch"
     done
     rm -rf "$apt"

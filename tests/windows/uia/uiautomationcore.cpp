@@ -96,6 +96,12 @@ std::string property(IRawElementProviderSimple *element, PROPERTYID id)
     return out;
 }
 
+// The name at INDEX in NAMES, or NUMBER itself where NAMES has none.
+template <std::size_t N> std::string nameAt(const char *const (&names)[N], long index, long number)
+{
+    return index >= 0 && index < static_cast<long>(N) ? names[index] : std::to_string(number);
+}
+
 long controlTypeId(IRawElementProviderSimple *element)
 {
     VARIANT value;
@@ -117,10 +123,7 @@ std::string controlType(IRawElementProviderSimple *element)
         "Document",    "SplitButton", "Window",    "Pane",     "Header",   "HeaderItem",
         "Table",       "TitleBar",    "Separator"};
     const long id = controlTypeId(element);
-    const long index = id - 50000;
-    if (index >= 0 && index < static_cast<long>(std::size(names)))
-        return names[index];
-    return std::to_string(id);
+    return nameAt(names, id - 50000, id);
 }
 
 std::string describe(IRawElementProviderSimple *element)
@@ -245,17 +248,14 @@ std::string kindName(int kind)
 {
     static const char *const names[] = {"ItemAdded", "ItemRemoved", "ActionCompleted",
                                         "ActionAborted", "Other"};
-    return kind >= 0 && kind < static_cast<int>(std::size(names)) ? names[kind]
-                                                                  : std::to_string(kind);
+    return nameAt(names, kind, kind);
 }
 
 std::string processingName(int processing)
 {
     static const char *const names[] = {"ImportantAll", "ImportantMostRecent", "All", "MostRecent",
                                         "CurrentThenMostRecent"};
-    return processing >= 0 && processing < static_cast<int>(std::size(names))
-               ? names[processing]
-               : std::to_string(processing);
+    return nameAt(names, processing, processing);
 }
 } // namespace
 
