@@ -8,19 +8,18 @@
 # patches to Qt, so a change of any builds afresh and a fresh clone on the
 # same machine reuses it.
 
-# Left out is what the game and its tests never use, as far as Qt's Windows
-# style lets (it needs item views, graphics view and text editing): no
-# OpenGL, not even loaded at run time. The third-party libraries come from
-# Qt's own copies, which the static program then carries. Debian's +dfsg
-# source lacks wintab.h, so tablet events stay out. The rest keeps the
-# program small: the widgets, dialogs, text formats and image formats that
-# nothing here opens or reads, the font engines that Windows does not need
-# beside its own DirectWrite, and code compiled for size, each function in a
-# section of its own that the program's link drops if unused. Direct2D
-# stays: without it Qt 6.8 neither compiles nor starts its DirectWrite font
-# engine; only its platform plugin, which nothing loads, is left out. Qt's
-# unity build compiles its sources in batches, which takes a fraction of the
-# time.
+# Left out is what the game and its tests never use: no OpenGL, not even
+# loaded at run time. The third-party libraries come from Qt's own copies,
+# which the static program then carries. Debian's +dfsg source lacks
+# wintab.h, so tablet events stay out. The rest keeps the program small: the
+# widgets, dialogs, text formats and image formats that nothing here opens or
+# reads (one of our patches lets the Windows styles build without those
+# widgets), the font engines that Windows does not need beside its own
+# DirectWrite, and code compiled for size, each function in a section of its
+# own that the program's link drops if unused. Direct2D stays: without it
+# Qt 6.8 neither compiles nor starts its DirectWrite font engine; only its
+# platform plugin, which nothing loads, is left out. Qt's unity build compiles
+# its sources in batches, which takes a fraction of the time.
 QT_WINDOWS_OPTIONS=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DFEATURE_optimize_size=ON
@@ -52,6 +51,12 @@ QT_WINDOWS_OPTIONS=(
     -DFEATURE_keysequenceedit=OFF
     -DFEATURE_whatsthis=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_systemtrayicon=OFF
     -DFEATURE_sessionmanager=OFF -DFEATURE_itemmodeltester=OFF
+    -DFEATURE_itemviews=OFF -DFEATURE_graphicsview=OFF -DFEATURE_textedit=OFF
+    -DFEATURE_tabbar=OFF -DFEATURE_dockwidget=OFF -DFEATURE_toolbar=OFF
+    -DFEATURE_commandlinkbutton=OFF -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_lineedit=OFF -DFEATURE_spinbox=OFF -DFEATURE_formlayout=OFF
+    -DFEATURE_gestures=OFF -DFEATURE_scroller=OFF
+    -DFEATURE_xmlstream=OFF -DFEATURE_sortfilterproxymodel=OFF
     -DFEATURE_direct2d1_1=OFF)
 
 # Ours, applied after Debian's, each saying why.
@@ -154,7 +159,7 @@ ensure_qt_windows() {
     work="$prefix.build"
     rm -rf "$prefix" "$work"
     mkdir -p "$work"
-    echo "== Building Qt $(qt_source_version) for Windows once, into $prefix (about 13 minutes on 2 cores)" >&2
+    echo "== Building Qt $(qt_source_version) for Windows once, into $prefix (about 11 minutes on 2 cores)" >&2
     fetch_qt_source "$work" >&2
     # Qt's own toolchain file, which builds of the game start from, refers to
     # this one: a copy in the cache outlives the clone that built it.
